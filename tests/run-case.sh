@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs one end-to-end case in a fresh directory and compares what the program did.
+#   run-case.sh PROGRAM INPUT_NAME CASE [--stdout-full]
+# CASE.in, when present, is placed there as INPUT_NAME. Standard output must equal CASE.out,
+# standard error CASE.err (empty when absent), and the exit status CASE.status (0 when absent).
+# With --stdout-full, standard output goes to /dev/full and is not compared.
+set -u
+program=$1 input_name=$2 case=$3 mode=${4:-}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/run"
+[ -e "$case.in" ] && cp "$case.in" "$work/run/$input_name"
+
+out=$work/out
+[ "$mode" = --stdout-full ] && out=/dev/full
+(cd "$work/run" && exec timeout 120 "$program" >"$out" 2>"$work/err" </dev/null)
+status=$?
+
+failed=0
+if [ "$mode" != --stdout-full ] && ! cmp -s "$case.out" "$work/out"; then
+  echo "standard output differs from $case.out (- expected, + actual):"
+  diff -u "$case.out" "$work/out" | head -n 60
+  failed=1
+fi
+expected_err=/dev/null
+[ -e "$case.err" ] && expected_err=$case.err
+if ! cmp -s "$expected_err" "$work/err"; then
+  echo "standard error differs (- expected, + actual):"
+  diff -u "$expected_err" "$work/err" | head -n 30
+  failed=1
+fi
+expected_status=0
+[ -e "$case.status" ] && expected_status=$(cat "$case.status")
+if [ "$status" != "$expected_status" ]; then
+  echo "exit status $status, expected $expected_status"
+  failed=1
+fi
+exit $failed
