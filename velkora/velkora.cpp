@@ -1,0 +1,218 @@
+// velkora: puts +, - or * into every gap of an equation whose operators are missing,
+// evaluating strictly from left to right, and prints the first combination that
+// gives the required result. Reads "velkora.in" in the current directory.
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+std::ifstream IN;
+
+int Run;
+int Result;
+// Only positions 0 to 79 are ever written, so the text always ends inside the buffer.
+char Expression[100];
+int Operator[100];  // positions of the operator slots in Expression, leftmost first
+int Operators;
+int Position;  // the evaluation cursor
+bool Solvable;
+
+// 3 to the power 19 is the most combinations a 32-bit signed counter holds.
+const int MostSlotsSearched = 19;
+
+// A note has been written to standard error: the exit status becomes 1.
+bool Failed;
+// The expression did not fit the buffer, so it is not searched.
+bool Refused;
+
+// Starts a note on the current equation; the caller ends the line.
+std::ostream& Note()
+{
+    Failed = true;
+    return std::cerr << "velkora: Equation #" << Run << ": ";
+}
+
+void ReadResult()
+{
+    // A stream already at its end leaves the variable untouched.
+    Result = 0;
+    if (IN >> Result)
+        return;
+    // A failed extraction stores 0 when it found no number at all, and the
+    // nearest limit when the number is out of range; the file's end is quiet.
+    if (Result != 0)
+        Note() << "the result is outside the 32-bit range" << std::endl;
+    else if (!IN.eof())
+        Note() << "text that is not a number stands where the result belongs" << std::endl;
+    Result = 0;
+}
+
+// Reads the rest of the line into Expression. A longer line than the buffer takes
+// is dropped to its end, and refused unless only spaces and line-end characters
+// are lost.
+void ReadExpression()
+{
+    IN.getline(Expression, 80);
+    if (IN.fail()) {
+        const bool Full = IN.gcount() == 79 && !IN.eof();
+        IN.clear();  // an empty last line is no error, nor is a full buffer
+        if (Full)
+            for (int Next = IN.get(); Next != EOF && Next != '\n'; Next = IN.get())
+                if (Next != ' ' && Next != '\r')
+                    Refused = true;
+    }
+    // Trailing spaces go anyway; a carriage return belongs to a CR LF line end.
+    std::size_t Length = std::strlen(Expression);
+    while (Length > 0 && (Expression[Length - 1] == ' ' || Expression[Length - 1] == '\r'))
+        Expression[--Length] = '\0';
+}
+
+// Leaves exactly one space between operands, and none elsewhere.
+void Normalise()
+{
+    int i = 0;
+    while (i < static_cast<int>(std::strlen(Expression))) {
+        char* Here = Expression + i;
+        if (Here[0] == ' ' &&
+            (Here[1] == ' ' || Here[1] == '\0' || Here[1] == ')' || (i > 0 && Here[-1] == '('))) {
+            // Position 80 is always zero: moving it along keeps the text shrinking.
+            std::memmove(Here, Here + 1, 80 - i);
+            continue;
+        }
+        if (Here[0] == ')' && Here[1] == '(') {
+            if (std::strlen(Expression) >= 79) {
+                Refused = true;
+                return;
+            }
+            std::memmove(Here + 2, Here + 1, 78 - i);
+            Here[1] = ' ';
+        }
+        ++i;
+    }
+}
+
+void Input()
+{
+    Refused = false;
+    Operators = 0;
+    ReadResult();
+    if (Result == 0)
+        return;
+    while (IN.peek() == ' ' || IN.peek() == '=')
+        IN.get();
+    ReadExpression();
+    if (!Refused)
+        Normalise();
+    if (Refused) {
+        Note() << "the expression is longer than 79 characters; it is not searched" << std::endl;
+        return;
+    }
+    for (int i = 0; Expression[i] != '\0'; ++i)
+        if (Expression[i] == ' ')
+            Operator[Operators++] = i;
+}
+
+void SetOperators(int a)
+{
+    for (int k = 0; k < Operators; ++k) {
+        Expression[Operator[k]] = "+-*"[a % 3];
+        a /= 3;
+    }
+}
+
+// Values are the 32 bits of the result: all arithmetic wraps around.
+std::uint32_t EvaluateExpr();
+
+std::uint32_t EvaluateTerm()
+{
+    if (Expression[Position] >= '0' && Expression[Position] <= '9') {
+        std::uint32_t Number = 0;
+        while (Expression[Position] >= '0' && Expression[Position] <= '9')
+            Number = Number * 10 + static_cast<std::uint32_t>(Expression[Position++] - '0');
+        return Number;
+    }
+    // A missing operand at the end of the text counts as 0.
+    if (Expression[Position] == '\0')
+        return 0;
+    ++Position;  // taken for an opening parenthesis
+    const std::uint32_t Group = EvaluateExpr();
+    if (Expression[Position] != '\0')
+        ++Position;  // over the closing parenthesis
+    return Group;
+}
+
+std::uint32_t EvaluateExpr()
+{
+    std::uint32_t Total = EvaluateTerm();
+    for (;;) {
+        const char Sign = Expression[Position];
+        if (Sign != '+' && Sign != '-' && Sign != '*')
+            return Total;
+        ++Position;
+        const std::uint32_t Operand = EvaluateTerm();
+        if (Sign == '+')
+            Total += Operand;
+        else if (Sign == '-')
+            Total -= Operand;
+        else
+            Total *= Operand;
+    }
+}
+
+// Tries the combinations in increasing order: the leftmost slot changes fastest.
+void Search()
+{
+    int Combinations = 1;
+    for (int k = 0; k < Operators && k < MostSlotsSearched; ++k)
+        Combinations *= 3;
+    const std::uint32_t Wanted = static_cast<std::uint32_t>(Result);
+    for (int a = 0; a < Combinations; ++a) {
+        SetOperators(a);
+        Position = 0;
+        if (EvaluateExpr() == Wanted) {
+            Solvable = true;
+            return;
+        }
+    }
+    if (Operators > MostSlotsSearched)
+        Note() << Operators << " slots: only the first 3^19 combinations were tried, "
+               << "so no answer is proven" << std::endl;
+}
+
+void Output()
+{
+    std::cout << "Equation #" << Run << ":" << std::endl;
+    if (Solvable)
+        std::cout << Result << "=" << Expression << std::endl;
+    else
+        std::cout << "Impossible" << std::endl;
+    std::cout << std::endl;
+}
+
+int main()
+{
+    IN.open("velkora.in");
+    if (!IN.is_open()) {
+        std::cerr << "velkora: cannot open velkora.in: " << std::strerror(errno) << std::endl;
+        return 1;
+    }
+    Run = 1;
+    for (;;) {
+        Input();
+        Solvable = false;
+        if (Result == 0)
+            break;
+        if (!Refused)
+            Search();
+        Output();
+        if (!std::cout) {
+            Note() << "the report cannot be written to standard output" << std::endl;
+            break;
+        }
+        ++Run;
+    }
+    IN.close();
+    return Failed ? 1 : 0;
+}
