@@ -13,7 +13,9 @@ std::ifstream IN;
 int Run;
 int Width;
 int Height;
-int Matrix[80][80];  // [column][row]: 1 for an occupied cell
+// [column][row]: 1 for an occupied cell. Bytes rather than ints keep both grids
+// within the first-level cache together, which the flood's walks along rows need.
+signed char Matrix[80][80];
 int Value[80][80];   // [column][row]: least segment count found so far
 int StartX;
 int StartY;
@@ -124,22 +126,25 @@ void Expand(int a, int b)
     for (int x = a - 1; x >= 0; --x)
         if (!Reach(x, b, Count))
             break;
-    for (int x = a + 1; x <= Width + 1; ++x)
+    const int East = Width + 1;  // read once: the walks' calls hide it from the compiler
+    for (int x = a + 1; x <= East; ++x)
         if (!Reach(x, b, Count))
             break;
     for (int y = b - 1; y >= 0; --y)
         if (!Reach(a, y, Count))
             break;
-    for (int y = b + 1; y <= Height + 1; ++y)
+    const int South = Height + 1;
+    for (int y = b + 1; y <= South; ++y)
         if (!Reach(a, y, Count))
             break;
 }
 
 bool Reach(int x, int y, int Count)
 {
-    if (Value[x][y] < Count)
-        return false;
-    if (Count < Value[x][y]) {
+    // Most cells met already hold Count, so that case is tested first.
+    if (Value[x][y] != Count) {
+        if (Value[x][y] < Count)
+            return false;
         Value[x][y] = Count;
         Expand(x, y);
     }

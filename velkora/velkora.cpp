@@ -116,8 +116,14 @@ void Input()
 
 void SetOperators(int a)
 {
+    // The search calls this with 0, 1, 2, ... in turn, and going from a - 1 to a
+    // changes only the digits up to the lowest one that is not 0: the digits above
+    // it are already in place, so the loop stops there.
     for (int k = 0; k < Operators; ++k) {
-        Expression[Operator[k]] = "+-*"[a % 3];
+        const int Digit = a % 3;
+        Expression[Operator[k]] = "+-*"[Digit];
+        if (Digit != 0)
+            return;
         a /= 3;
     }
 }
@@ -125,16 +131,31 @@ void SetOperators(int a)
 // Values are the 32 bits of the result: all arithmetic wraps around.
 std::uint32_t EvaluateExpr();
 
+bool IsDigit(char Character)
+{
+    return static_cast<unsigned char>(Character - '0') < 10;
+}
+
+// The number whose first digit is at Here; Here is left just after it.
+std::uint32_t ReadNumber(const char*& Here)
+{
+    std::uint32_t Number = 0;
+    do
+        Number = Number * 10 + static_cast<std::uint32_t>(*Here++ - '0');
+    while (IsDigit(*Here));
+    return Number;
+}
+
 std::uint32_t EvaluateTerm()
 {
-    if (Expression[Position] >= '0' && Expression[Position] <= '9') {
-        std::uint32_t Number = 0;
-        while (Expression[Position] >= '0' && Expression[Position] <= '9')
-            Number = Number * 10 + static_cast<std::uint32_t>(Expression[Position++] - '0');
+    const char* Here = Expression + Position;
+    if (IsDigit(*Here)) {
+        const std::uint32_t Number = ReadNumber(Here);
+        Position = static_cast<int>(Here - Expression);
         return Number;
     }
     // A missing operand at the end of the text counts as 0.
-    if (Expression[Position] == '\0')
+    if (*Here == '\0')
         return 0;
     ++Position;  // taken for an opening parenthesis
     const std::uint32_t Group = EvaluateExpr();
@@ -145,19 +166,36 @@ std::uint32_t EvaluateTerm()
 
 std::uint32_t EvaluateExpr()
 {
-    std::uint32_t Total = EvaluateTerm();
+    std::uint32_t Total = 0;
+    char Sign = '+';  // the first operand is added to 0
+    // Plain numbers, the most operands, are read here with the cursor in a
+    // register; Position is brought up to date around every group.
+    const char* Here = Expression + Position;
     for (;;) {
-        const char Sign = Expression[Position];
-        if (Sign != '+' && Sign != '-' && Sign != '*')
+        std::uint32_t Operand;
+        if (IsDigit(*Here)) {
+            Operand = ReadNumber(Here);
+        } else {
+            Position = static_cast<int>(Here - Expression);
+            Operand = EvaluateTerm();
+            Here = Expression + Position;
+        }
+        // Chosen by masks, not branches: the operators change from one combination
+        // to the next, and a branch on them is mispredicted too often. The masks
+        // are looked up by the operator's distance from '*': '*' 0, '+' 1, '-' 3.
+        static const std::uint32_t TimesMask[4] = {~0u, 0, 0, 0};
+        static const std::uint32_t MinusMask[4] = {0, 0, 0, ~0u};
+        const unsigned Kind = static_cast<unsigned char>(Sign - '*');
+        const std::uint32_t Times = TimesMask[Kind];
+        const std::uint32_t Minus = MinusMask[Kind];
+        const std::uint32_t Addend = (Operand ^ Minus) - Minus;  // Operand or its negation
+        Total = ((Total * Operand) & Times) | ((Total + Addend) & ~Times);
+        Sign = *Here;
+        if (Sign != '+' && Sign != '-' && Sign != '*') {
+            Position = static_cast<int>(Here - Expression);
             return Total;
-        ++Position;
-        const std::uint32_t Operand = EvaluateTerm();
-        if (Sign == '+')
-            Total += Operand;
-        else if (Sign == '-')
-            Total -= Operand;
-        else
-            Total *= Operand;
+        }
+        ++Here;
     }
 }
 

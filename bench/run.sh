@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Times the worst cases of both programs, and compares builds when given two.
+#   bench/run.sh [--runs N] [--long] [--instructions] BUILD_DIR [OTHER_BUILD_DIR]
+# The cases: a query from one corner of the margin to the other on an empty 78 x 78
+# board, where the flood does the most work; an equation with 15 slots and no answer;
+# with --long, one with 19 slots and no answer (minutes a run). The builds take turns
+# run by run, and each case's median wall-clock time is printed. --instructions adds
+# callgrind's instruction counts, which do not vary from run to run, for the board
+# and for a 12-slot equation.
+set -euo pipefail
+runs=5 long=0 instructions=0
+while [ $# -gt 0 ]; do
+  case $1 in
+    --runs) runs=$2; shift 2 ;;
+    --long) long=1; shift ;;
+    --instructions) instructions=1; shift ;;
+    *) break ;;
+  esac
+done
+[ $# -ge 1 ] || { echo "usage: bench/run.sh [--runs N] [--long] [--instructions] BUILD_DIR [OTHER_BUILD_DIR]" >&2; exit 2; }
+builds=()
+for dir in "$@"; do builds+=("$(cd "$dir" && pwd)"); done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Operands that are all multiples of 4 never make an odd result, whatever the operators,
+# so the whole search runs; each text is 79 characters, the longest there can be.
+equation() {  # equation SLOTS FIRST
+  local operands=() i
+  for ((i = 0; i <= $1; i++)); do operands+=($(( $2 + 4 * i ))); done
+  printf '7 = %s\n0\n' "${operands[*]}"
+}
+mkdir "$work/board" "$work/slots15" "$work/slots19" "$work/slots12"
+{ echo "78 78"; for ((i = 0; i < 78; i++)); do echo; done; echo "0 0 79 79"; echo "0 0 0 0"; echo "0 0"; } \
+  > "$work/board/game.in"
+equation 15 1000 > "$work/slots15/velkora.in"
+equation 19 100 > "$work/slots19/velkora.in"
+equation 12 10000 > "$work/slots12/velkora.in"
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+time_case() {  # time_case NAME PROGRAM CASE_DIR RUNS
+  local name=$1 program=$2 dir=$3 n=$4 round b start end
+  declare -A times=()
+  for ((round = 0; round < n; round++)); do
+    for b in "${!builds[@]}"; do
+      start=$(date +%s%N)
+      (cd "$work/$dir" && "${builds[$b]}/$program" > "$work/out.$b")
+      end=$(date +%s%N)
+      times[$b]+="$(( (end - start) / 1000000 )) "
+    done
+  done
+  for b in "${!builds[@]}"; do
+    cmp -s "$work/out.0" "$work/out.$b" || { echo "$name: the builds' reports differ" >&2; exit 1; }
+    printf '%-28s %-40s median %6d ms of %d runs\n' "$name" "${builds[$b]}" \
+      "$(printf '%s\n' ${times[$b]} | median)" "$n"
+  done
+}
+
+echo "$(nproc) cores; $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+time_case "board 78x78, margin corners" game board "$runs"
+time_case "equation, 15 slots" velkora slots15 "$runs"
+[ "$long" = 1 ] && time_case "equation, 19 slots" velkora slots19 "$runs"
+
+if [ "$instructions" = 1 ]; then
+  for b in "${!builds[@]}"; do
+    for c in "game board" "velkora slots12"; do
+      set -- $c
+      count=$(cd "$work/$2" && valgrind --tool=callgrind --callgrind-out-file=/dev/null \
+                "${builds[$b]}/$1" 2>&1 >/dev/null | awk '/refs:/ { gsub(",", "", $NF); print $NF }')
+      printf '%-28s %-40s %15s instructions\n' "$1 $2" "${builds[$b]}" "$count"
+    done
+  done
+fi
