@@ -192,11 +192,11 @@ void CheckCase(const std::string& Path)
     if (InputName == "velkora.in")
         Text = WithoutLongSearches(Text);
     const std::string Name = Path.substr(Path.find_last_of('/') + 1);
-    // Cut at every offset of a small file, at forty spread offsets of a larger one.
-    const std::size_t Step = Text.size() / 40 + 1;
+    // Cut at every offset of a small file, at 32 spread offsets of a larger one.
+    const std::size_t Step = Text.size() / 32 + 1;
     for (std::size_t Length = 0; Length < Text.size(); Length += Step)
         Check(Text.substr(0, Length), Name + " cut at " + std::to_string(Length));
-    for (int m = 0; m < 40; ++m)
+    for (int m = 0; m < 32; ++m)
         Check(Mutate(Text), Name + " mutation " + std::to_string(m));
 }
 
