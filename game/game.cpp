@@ -2,7 +2,9 @@
 // segments of a path between them, where the path may run around the board through
 // a margin one cell wide. Reads "game.in" in the current directory.
 
+#include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -113,9 +115,85 @@ void Input()
     }
 }
 
+// Runs. Most cells a walk meets already hold the walking count and are free, and
+// passing them changes nothing. So each row and each column keeps a mask of where
+// runs of alike cells (the same count and occupancy) may start: bit i is clear only
+// when cell i is known to be alike to cell i - 1. A walk that stands on a cell it
+// passes can then go straight on past the cells alike to it. A store sets the bits
+// on both sides of its cell, and a walk clears the bit between two cells that it
+// finds alike, so the walks meet every cell that a walk through every cell would
+// do anything at, and make exactly the same stores and calls.
+using Runs = std::uint64_t[2];  // bits 0 to 79, and bit 80 for the end of the line
+Runs RowRuns[80];     // [row]: bit x for cell (x, row)
+Runs ColumnRuns[80];  // [column]: bit y for cell (column, y)
+
+// Sets bits i and i + 1.
+void Split(Runs& Mask, int i)
+{
+    Mask[i >> 6] |= std::uint64_t{3} << (i & 63);
+    if (i == 63)
+        Mask[1] |= 1;
+}
+
+void Join(Runs& Mask, int i)
+{
+    Mask[i >> 6] &= ~(std::uint64_t{1} << (i & 63));
+}
+
+// Before a flood nothing is known to be alike.
+void ResetRuns()
+{
+    for (Runs& Mask : RowRuns)
+        Mask[0] = Mask[1] = ~std::uint64_t{0};
+    for (Runs& Mask : ColumnRuns)
+        Mask[0] = Mask[1] = ~std::uint64_t{0};
+}
+
+void Store(int x, int y, int Count)
+{
+    Value[x][y] = Count;
+    Split(RowRuns[y], x);
+    Split(ColumnRuns[x], y);
+}
+
+// The next cell going up (east or south) from cell i that may not be alike to it;
+// 80 when there is none.
+int AfterRun(const Runs& Mask, int i)
+{
+    if (i < 63) {
+        const std::uint64_t Low = Mask[0] & (~std::uint64_t{0} << (i + 1));
+        if (Low != 0)
+            return std::countr_zero(Low);
+        i = 63;
+    }
+    // Bit 80 is never cleared, so there is always a next bit; saying so saves a test.
+    const std::uint64_t PastEnd = std::uint64_t{1} << (80 - 64);
+    return 64 + std::countr_zero((Mask[1] | PastEnd) & (~std::uint64_t{0} << (i + 1 - 64)));
+}
+
+// The next cell going down (west or north) from cell i that may not be alike to it;
+// -1 when there is none.
+int BeforeRun(const Runs& Mask, int i)
+{
+    if (i >= 64) {
+        const std::uint64_t High = Mask[1] & (~std::uint64_t{0} >> (127 - i));
+        if (High != 0)
+            return 64 + 63 - std::countl_zero(High) - 1;
+        i = 63;
+    }
+    // Bit 0 is never cleared, so there is always a bit at or below i.
+    return 63 - std::countl_zero((Mask[0] & (~std::uint64_t{0} >> (63 - i))) | 1) - 1;
+}
+
+enum Step {
+    Stop,     // the line ends here
+    Lowered,  // the cell took the walking count and the line goes on
+    Passed,   // the cell already held the walking count and the line goes on
+};
+
 // Lowers cell (x, y) to Count if that is less than it holds, and floods on from
-// it at once. Returns whether the line being walked goes on past the cell.
-bool Reach(int x, int y, int Count);
+// it at once. Says whether the line being walked goes on past the cell.
+[[gnu::always_inline]] inline Step Reach(int x, int y, int Count);
 
 void Expand(int a, int b)
 {
@@ -123,32 +201,51 @@ void Expand(int a, int b)
         return;
     // Nested calls only store larger counts, so this cell's count stays put.
     const int Count = Value[a][b] + 1;
-    for (int x = a - 1; x >= 0; --x)
-        if (!Reach(x, b, Count))
+    // Each walk goes on past the cells alike to the one it stands on. A cell that
+    // it passes, other than the first, is alike to the cells just behind it.
+    for (int x = a - 1; x >= 0; x = BeforeRun(RowRuns[b], x)) {
+        const Step Went = Reach(x, b, Count);
+        if (Went == Stop)
             break;
+        if (Went == Passed && x != a - 1)
+            Join(RowRuns[b], x + 1);
+    }
     const int East = Width + 1;  // read once: the walks' calls hide it from the compiler
-    for (int x = a + 1; x <= East; ++x)
-        if (!Reach(x, b, Count))
+    for (int x = a + 1; x <= East; x = AfterRun(RowRuns[b], x)) {
+        const Step Went = Reach(x, b, Count);
+        if (Went == Stop)
             break;
-    for (int y = b - 1; y >= 0; --y)
-        if (!Reach(a, y, Count))
+        if (Went == Passed && x != a + 1)
+            Join(RowRuns[b], x);
+    }
+    for (int y = b - 1; y >= 0; y = BeforeRun(ColumnRuns[a], y)) {
+        const Step Went = Reach(a, y, Count);
+        if (Went == Stop)
             break;
+        if (Went == Passed && y != b - 1)
+            Join(ColumnRuns[a], y + 1);
+    }
     const int South = Height + 1;
-    for (int y = b + 1; y <= South; ++y)
-        if (!Reach(a, y, Count))
+    for (int y = b + 1; y <= South; y = AfterRun(ColumnRuns[a], y)) {
+        const Step Went = Reach(a, y, Count);
+        if (Went == Stop)
             break;
+        if (Went == Passed && y != b + 1)
+            Join(ColumnRuns[a], y);
+    }
 }
 
-bool Reach(int x, int y, int Count)
+inline Step Reach(int x, int y, int Count)
 {
+    const bool Free = Matrix[x][y] != 1;
     // Most cells met already hold Count, so that case is tested first.
-    if (Value[x][y] != Count) {
-        if (Value[x][y] < Count)
-            return false;
-        Value[x][y] = Count;
-        Expand(x, y);
-    }
-    return Matrix[x][y] != 1;
+    if (Value[x][y] == Count)
+        return Free ? Passed : Stop;
+    if (Value[x][y] < Count)
+        return Stop;
+    Store(x, y, Count);
+    Expand(x, y);
+    return Free ? Lowered : Stop;
 }
 
 bool InGrid(int Coordinate)
@@ -177,6 +274,7 @@ void Output()
                 for (int& Cell : Column)
                     Cell = Unreached;
             Value[StartX][StartY] = 0;
+            ResetRuns();
             Expand(StartX, StartY);
             if (Value[DestX][DestY] == Unreached)
                 std::cout << "impossible." << std::endl;

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Proves that two versions of the board solver's flood do the same work: each version's
+# source gets a trace of every Expand call and every count stored by the flood, hashed in
+# order, and both must print the same report and the same trace on the worst case and on
+# random boards. The traced builds are made here and are not part of the program.
+#   bench/flood-identity.sh [--boards N] [--seed S] OLD_GAME_CPP NEW_GAME_CPP
+# Each file must hold the lines `void Expand(int a, int b)` and `Value[x][y] = Count;`
+# once each, the two places the trace goes.
+set -euo pipefail
+boards=300 seed=1
+while [ $# -gt 0 ]; do
+  case $1 in
+    --boards) boards=$2; shift 2 ;;
+    --seed) seed=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
+[ $# -eq 2 ] || { echo "usage: bench/flood-identity.sh [--boards N] [--seed S] OLD.cpp NEW.cpp" >&2; exit 2; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cat > "$work/trace.h" <<'H'
+#include <cstdint>
+#include <cstdio>
+struct Trace {
+    std::uint64_t Hash = 1469598103934665603u, Events = 0;
+    void Add(std::uint64_t Word) { Hash = (Hash ^ Word) * 1099511628211u; ++Events; }
+    ~Trace() { std::fprintf(stderr, "trace %016llx %llu\n", (unsigned long long)Hash, (unsigned long long)Events); }
+} TraceSum;
+inline void TraceCall(int a, int b) { TraceSum.Add(0x10000000u + a * 80u + b); }
+inline void TraceStore(int x, int y, int v) { TraceSum.Add(((std::uint64_t)(x * 80u + y) << 32) | (std::uint32_t)v); }
+H
+for version in old new; do
+  source=$1; shift
+  calls=$(grep -c '^void Expand(int a, int b)$' "$source" || true)
+  stores=$(grep -c 'Value\[x\]\[y\] = Count;' "$source" || true)
+  [ "$calls" = 1 ] && [ "$stores" = 1 ] || { echo "$source: the trace's anchors are not there once each" >&2; exit 2; }
+  sed -e '/^void Expand(int a, int b)$/{n;s/$/ TraceCall(a, b);/}' \
+      -e 's/Value\[x\]\[y\] = Count;/& TraceStore(x, y, Count);/' "$source" > "$work/$version.cpp"
+  g++ -std=c++20 -O2 -include "$work/trace.h" -o "$work/$version" "$work/$version.cpp"
+done
+
+# Random boards: sizes 0 to 78, densities 0 to 60 %, rows up to 74 characters (some
+# longer than the board), queries on and off the board, on the margin, on occupied
+# cells, and beyond the margin inside the grid.
+awk -v boards="$boards" -v seed="$seed" 'BEGIN {
+  srand(seed)
+  for (n = 0; n < boards; n++) {
+    w = int(rand() * 79); h = int(rand() * 79); d = rand() * 0.6
+    print w, h
+    for (y = 1; y <= h; y++) {
+      len = (rand() < 0.2) ? w + int(rand() * 8) : w
+      if (len > 74) len = 74
+      line = ""
+      for (x = 1; x <= len; x++) line = line ((rand() < d) ? "X" : (rand() < 0.5 ? " " : "."))
+      print line
+    }
+    for (q = 0; q < 4; q++) {
+      for (i = 0; i < 4; i++) {
+        r = rand(); lim = (i % 2 == 0) ? w : h
+        if (r < 0.25) c[i] = (rand() < 0.5) ? 0 : lim + 1
+        else if (r < 0.3) c[i] = int(rand() * 80)
+        else c[i] = 1 + int(rand() * (lim > 0 ? lim : 1))
+      }
+      if (c[0] + c[1] + c[2] + c[3] == 0) c[0] = 1
+      print c[0], c[1], c[2], c[3]
+    }
+    print "0 0 0 0"
+  }
+  print "0 0"
+}' > "$work/random.in"
+{ echo "78 78"; for ((i = 0; i < 78; i++)); do echo; done; echo "0 0 79 79"; echo "0 0 0 0"; echo "0 0"; } > "$work/worst.in"
+
+status=0
+for input in worst random; do
+  mkdir -p "$work/$input"
+  cp "$work/$input.in" "$work/$input/game.in"
+  for version in old new; do
+    (cd "$work/$input" && "$work/$version" > "$work/$input.$version.out" 2> "$work/$input.$version.err") || true
+  done
+  if cmp -s "$work/$input.old.out" "$work/$input.new.out" && cmp -s "$work/$input.old.err" "$work/$input.new.err"; then
+    echo "$input: same report and trace ($(tail -n 1 "$work/$input.new.err"), $(grep -c '^Pair' "$work/$input.new.out") pairs)"
+  else
+    echo "$input: the versions differ"; diff "$work/$input.old.err" "$work/$input.new.err" | head -n 5 || true; status=1
+  fi
+done
+exit $status
