@@ -265,22 +265,23 @@ void Output()
             break;
         if (!Fits())
             continue;
-        std::cout << "Pair " << Pair << ": ";
-        if (!InGrid(StartX) || !InGrid(StartY) || !InGrid(DestX) || !InGrid(DestY)) {
-            Note() << "pair " << Pair << " has a coordinate outside 0 to 79" << std::endl;
-            std::cout << "impossible." << std::endl;
-        } else {
+        const bool OnGrid = InGrid(StartX) && InGrid(StartY) && InGrid(DestX) && InGrid(DestY);
+        if (OnGrid) {
             for (auto& Column : Value)
                 for (int& Cell : Column)
                     Cell = Unreached;
             Value[StartX][StartY] = 0;
             ResetRuns();
             Expand(StartX, StartY);
-            if (Value[DestX][DestY] == Unreached)
-                std::cout << "impossible." << std::endl;
-            else
-                std::cout << Value[DestX][DestY] << " segments." << std::endl;
+        } else {
+            // Written before the pair's line, so that the line stays whole on a terminal.
+            Note() << "pair " << Pair << " has a coordinate outside 0 to 79" << std::endl;
         }
+        std::cout << "Pair " << Pair << ": ";
+        if (!OnGrid || Value[DestX][DestY] == Unreached)
+            std::cout << "impossible." << std::endl;
+        else
+            std::cout << Value[DestX][DestY] << " segments." << std::endl;
         ++Pair;
     }
     std::cout << std::endl;

@@ -3,7 +3,9 @@
 #   run-case.sh PROGRAM INPUT_NAME CASE [--stdout-full]
 # CASE.in, when present, is placed there as INPUT_NAME. Standard output must equal CASE.out,
 # standard error CASE.err (empty when absent), and the exit status CASE.status (0 when absent).
-# With --stdout-full, standard output goes to /dev/full and is not compared.
+# With --stdout-full, standard output goes to /dev/full and is not compared. Where CASE.both
+# is present, a second run with both streams into one must write exactly that, as a
+# terminal would show it.
 set -u
 program=$1 input_name=$2 case=$3 mode=${4:-}
 
@@ -35,5 +37,13 @@ expected_status=0
 if [ "$status" != "$expected_status" ]; then
   echo "exit status $status, expected $expected_status"
   failed=1
+fi
+if [ -e "$case.both" ]; then
+  (cd "$work/run" && exec timeout 120 "$program" >"$work/both" 2>&1 </dev/null)
+  if ! cmp -s "$case.both" "$work/both"; then
+    echo "standard output and error together differ from $case.both (- expected, + actual):"
+    diff -u "$case.both" "$work/both" | head -n 30
+    failed=1
+  fi
 fi
 exit $failed
