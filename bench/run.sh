@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Times the worst cases of both programs, and compares builds when given two.
-#   bench/run.sh [--runs N] [--long] [--instructions] BUILD_DIR [OTHER_BUILD_DIR]
+#   bench/run.sh [--runs N] [--long] [--instructions] BUILD_DIR [OTHER_BUILD_DIR...]
 # The cases: a query from one corner of the margin to the other on an empty 78 x 78
-# board, where the flood does the most work; an equation with 15 slots and no answer;
+# board, where the flood does the most work; 100,000 queries on a small board, where
+# the flood's bookkeeping weighs most against its walks; an equation with 15 slots
+# and no answer;
 # with --long, one with 19 slots and no answer (minutes a run). The builds take turns
 # run by run, and each case's median wall-clock time is printed. --instructions adds
 # callgrind's instruction counts, which do not vary from run to run, for the board
@@ -17,7 +19,7 @@ while [ $# -gt 0 ]; do
     *) break ;;
   esac
 done
-[ $# -ge 1 ] || { echo "usage: bench/run.sh [--runs N] [--long] [--instructions] BUILD_DIR [OTHER_BUILD_DIR]" >&2; exit 2; }
+[ $# -ge 1 ] || { echo "usage: bench/run.sh [--runs N] [--long] [--instructions] BUILD_DIR [OTHER_BUILD_DIR...]" >&2; exit 2; }
 builds=()
 for dir in "$@"; do builds+=("$(cd "$dir" && pwd)"); done
 
@@ -31,9 +33,13 @@ equation() {  # equation SLOTS FIRST
   for ((i = 0; i <= $1; i++)); do operands+=($(( $2 + 4 * i ))); done
   printf '7 = %s\n0\n' "${operands[*]}"
 }
-mkdir "$work/board" "$work/slots15" "$work/slots19" "$work/slots12"
+mkdir "$work/board" "$work/small" "$work/slots15" "$work/slots19" "$work/slots12"
 { echo "78 78"; for ((i = 0; i < 78; i++)); do echo; done; echo "0 0 79 79"; echo "0 0 0 0"; echo "0 0"; } \
   > "$work/board/game.in"
+{ printf '5 4\n X X\nXX  X\n\n  X\n'
+  awk 'BEGIN { for (i = 1; n < 100000; i++) { q = (i % 7) " " (i % 6) " " (i * 3 % 7) " " (i * 5 % 6)
+                                                if (q != "0 0 0 0") { print q; n++ } } }'
+  printf '0 0 0 0\n0 0\n'; } > "$work/small/game.in"
 equation 15 1000 > "$work/slots15/velkora.in"
 equation 19 100 > "$work/slots19/velkora.in"
 equation 12 10000 > "$work/slots12/velkora.in"
@@ -60,12 +66,13 @@ time_case() {  # time_case NAME PROGRAM CASE_DIR RUNS
 
 echo "$(nproc) cores; $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 time_case "board 78x78, margin corners" game board "$runs"
+time_case "board 5x4, 100000 pairs" game small "$runs"
 time_case "equation, 15 slots" velkora slots15 "$runs"
 [ "$long" = 1 ] && time_case "equation, 19 slots" velkora slots19 "$runs"
 
 if [ "$instructions" = 1 ]; then
   for b in "${!builds[@]}"; do
-    for c in "game board" "velkora slots12"; do
+    for c in "game board" "game small" "velkora slots12"; do
       set -- $c
       count=$(cd "$work/$2" && valgrind --tool=callgrind --callgrind-out-file=/dev/null \
                 "${builds[$b]}/$1" 2>&1 >/dev/null | awk '/refs:/ { gsub(",", "", $NF); print $NF }')
