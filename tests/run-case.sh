@@ -4,6 +4,7 @@
 # CASE.in, when present, is placed there as INPUT_NAME. Standard output must equal CASE.out,
 # standard error CASE.err (empty when absent), and the exit status CASE.status (0 when absent).
 # With --stdout-full, standard output goes to /dev/full and is not compared.
+# A run is stopped after CASE_TIME_LIMIT seconds (120 when unset).
 set -u
 program=$1 input_name=$2 case=$3 mode=${4:-}
 
@@ -14,7 +15,7 @@ mkdir "$work/run"
 
 out=$work/out
 [ "$mode" = --stdout-full ] && out=/dev/full
-(cd "$work/run" && exec timeout 120 "$program" >"$out" 2>"$work/err" </dev/null)
+(cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" "$program" >"$out" 2>"$work/err" </dev/null)
 status=$?
 
 failed=0
