@@ -88,7 +88,7 @@ void Normalise()
         char* Here = Text + i;
         if (Here[0] == ' ' &&
             (Here[1] == ' ' || Here[1] == '\0' || Here[1] == ')' || (i > 0 && Here[-1] == '('))) {
-            std::memmove(Here, Here + 1, static_cast<std::size_t>(Length - i));  // with the end
+            std::memmove(Here, Here + 1, static_cast<std::size_t>(Length - i));  // the zero byte too
             --Length;
             continue;
         }
