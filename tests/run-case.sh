@@ -3,9 +3,10 @@
 #   run-case.sh PROGRAM INPUT_NAME CASE [--stdout-full]
 # CASE.in, when present, is placed there as INPUT_NAME. Standard output must equal CASE.out,
 # standard error CASE.err (empty when absent), and the exit status CASE.status (0 when absent).
-# With --stdout-full, standard output goes to /dev/full and is not compared. Where CASE.both
-# is present, a second run with both streams into one must write exactly that, as a
-# terminal would show it.
+# With --stdout-full, standard output goes to /dev/full and is not compared.
+# CASE.both, when present, must equal what a second run writes with both streams going to
+# one file, as on a terminal: it pins down how the notes and the report lines interleave.
+# A run is stopped after CASE_TIME_LIMIT seconds (120 when unset).
 set -u
 program=$1 input_name=$2 case=$3 mode=${4:-}
 
@@ -16,7 +17,7 @@ mkdir "$work/run"
 
 out=$work/out
 [ "$mode" = --stdout-full ] && out=/dev/full
-(cd "$work/run" && exec timeout 120 "$program" >"$out" 2>"$work/err" </dev/null)
+(cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" "$program" >"$out" 2>"$work/err" </dev/null)
 status=$?
 
 failed=0
@@ -39,10 +40,10 @@ if [ "$status" != "$expected_status" ]; then
   failed=1
 fi
 if [ -e "$case.both" ]; then
-  (cd "$work/run" && exec timeout 120 "$program" >"$work/both" 2>&1 </dev/null)
+  (cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" "$program" >"$work/both" 2>&1 </dev/null)
   if ! cmp -s "$case.both" "$work/both"; then
     echo "standard output and error together differ from $case.both (- expected, + actual):"
-    diff -u "$case.both" "$work/both" | head -n 30
+    diff -u "$case.both" "$work/both" | head -n 60
     failed=1
   fi
 fi

@@ -62,6 +62,9 @@ void ReadExpression()
             for (int Next = IN.get(); Next != EOF && Next != '\n'; Next = IN.get())
                 if (Next != ' ' && Next != '\r')
                     Refused = true;
+        if (Refused)
+            Note() << "the expression is longer than 79 characters (spaces and a carriage "
+                   << "return at the end of its line aside); it is not searched" << std::endl;
     }
     // Trailing spaces go anyway; a carriage return belongs to a CR LF line end.
     std::size_t Length = std::strlen(Expression);
@@ -69,28 +72,40 @@ void ReadExpression()
         Expression[--Length] = '\0';
 }
 
-// Leaves exactly one space between operands, and none elsewhere.
+// Leaves exactly one space between operands, and none elsewhere. The work is done
+// in a larger buffer, since the spaces put between ")(" may lengthen the text
+// before later deletions shorten it again; only the final length must fit.
 void Normalise()
 {
+    // Deletions never bring a ")" next to a "(", so only the ")(" of the text read
+    // gain a space, one each: 79 characters hold at most 39 of them, and the
+    // 118 characters they can make, with the zero byte after them, fit here.
+    char Text[120] = {};
+    int Length = static_cast<int>(std::strlen(Expression));
+    std::memcpy(Text, Expression, static_cast<std::size_t>(Length));
     int i = 0;
-    while (i < static_cast<int>(std::strlen(Expression))) {
-        char* Here = Expression + i;
+    while (i < Length) {
+        char* Here = Text + i;
         if (Here[0] == ' ' &&
             (Here[1] == ' ' || Here[1] == '\0' || Here[1] == ')' || (i > 0 && Here[-1] == '('))) {
-            // Position 80 is always zero: moving it along keeps the text shrinking.
-            std::memmove(Here, Here + 1, 80 - i);
+            std::memmove(Here, Here + 1, static_cast<std::size_t>(Length - i));  // the zero byte too
+            --Length;
             continue;
         }
         if (Here[0] == ')' && Here[1] == '(') {
-            if (std::strlen(Expression) >= 79) {
-                Refused = true;
-                return;
-            }
-            std::memmove(Here + 2, Here + 1, 78 - i);
+            std::memmove(Here + 2, Here + 1, static_cast<std::size_t>(Length - i));
             Here[1] = ' ';
+            ++Length;
         }
         ++i;
     }
+    if (Length > 79) {
+        Refused = true;
+        Note() << "the expression is " << Length << " characters long once a space stands "
+               << "between each \")(\", more than 79; it is not searched" << std::endl;
+        return;
+    }
+    std::memcpy(Expression, Text, static_cast<std::size_t>(Length) + 1);
 }
 
 void Input()
@@ -105,10 +120,8 @@ void Input()
     ReadExpression();
     if (!Refused)
         Normalise();
-    if (Refused) {
-        Note() << "the expression is longer than 79 characters; it is not searched" << std::endl;
+    if (Refused)
         return;
-    }
     for (int i = 0; Expression[i] != '\0'; ++i)
         if (Expression[i] == ' ')
             Operator[Operators++] = i;
@@ -146,16 +159,12 @@ std::uint32_t ReadNumber(const char*& Here)
     return Number;
 }
 
+// A parenthesised group at Position; Position is left just after it. Plain numbers
+// never come here: EvaluateExpr reads them itself.
 std::uint32_t EvaluateTerm()
 {
-    const char* Here = Expression + Position;
-    if (IsDigit(*Here)) {
-        const std::uint32_t Number = ReadNumber(Here);
-        Position = static_cast<int>(Here - Expression);
-        return Number;
-    }
     // A missing operand at the end of the text counts as 0.
-    if (*Here == '\0')
+    if (Expression[Position] == '\0')
         return 0;
     ++Position;  // taken for an opening parenthesis
     const std::uint32_t Group = EvaluateExpr();
