@@ -4,8 +4,7 @@
 # order, and both must print the same report and the same trace on the worst case and on
 # random boards. The traced builds are made here and are not part of the program.
 #   bench/flood-identity.sh [--boards N] [--seed S] OLD_GAME_CPP NEW_GAME_CPP
-# Each file must hold the lines `void Expand(int a, int b)` and `Value[x][y] = Count;`
-# once each, the two places the trace goes.
+# The traced builds are made by tests/flood-trace.sh, whose anchors both files must hold.
 set -euo pipefail
 boards=300 seed=1
 while [ $# -gt 0 ]; do
@@ -19,26 +18,9 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cat > "$work/trace.h" <<'H'
-#include <cstdint>
-#include <cstdio>
-struct Trace {
-    std::uint64_t Hash = 1469598103934665603u, Events = 0;
-    void Add(std::uint64_t Word) { Hash = (Hash ^ Word) * 1099511628211u; ++Events; }
-    ~Trace() { std::fprintf(stderr, "trace %016llx %llu\n", (unsigned long long)Hash, (unsigned long long)Events); }
-} TraceSum;
-inline void TraceCall(int a, int b) { TraceSum.Add(0x10000000u + a * 80u + b); }
-inline void TraceStore(int x, int y, int v) { TraceSum.Add(((std::uint64_t)(x * 80u + y) << 32) | (std::uint32_t)v); }
-H
-for version in old new; do
-  source=$1; shift
-  calls=$(grep -c '^void Expand(int a, int b)$' "$source" || true)
-  stores=$(grep -c 'Value\[x\]\[y\] = Count;' "$source" || true)
-  [ "$calls" = 1 ] && [ "$stores" = 1 ] || { echo "$source: the trace's anchors are not there once each" >&2; exit 2; }
-  sed -e '/^void Expand(int a, int b)$/{n;s/$/ TraceCall(a, b);/}' \
-      -e 's/Value\[x\]\[y\] = Count;/& TraceStore(x, y, Count);/' "$source" > "$work/$version.cpp"
-  g++ -std=c++20 -O2 -include "$work/trace.h" -o "$work/$version" "$work/$version.cpp"
-done
+here=$(dirname "$0")
+"$here/../tests/flood-trace.sh" build "$1" "$work/old"
+"$here/../tests/flood-trace.sh" build "$2" "$work/new"
 
 # Random boards: sizes 0 to 78, densities 0 to 60 %, rows up to 74 characters (some
 # longer than the board), queries on and off the board, on the margin, on occupied

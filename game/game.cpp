@@ -157,10 +157,13 @@ void ResetRuns()
     Split(ColumnRuns[x], y);
 }
 
-// The next cell going up (east or south) from cell i that may not be alike to it;
-// 80 when there is none.
-int AfterRun(const Runs& Mask, int i)
+// Walking up (east or south) from cell i, which the walk passed: the next cell that
+// may not be alike to it, 80 when there is none. Unless cell i was the walk's first,
+// it is alike to the cell before it, and the mask learns so first.
+inline int PastUp(Runs& Mask, int i, bool First)
 {
+    if (!First)
+        Join(Mask, i);
     if (i < 63) {
         const std::uint64_t Low = Mask[0] & (~std::uint64_t{0} << (i + 1));
         if (Low != 0)
@@ -172,10 +175,13 @@ int AfterRun(const Runs& Mask, int i)
     return 64 + std::countr_zero((Mask[1] | PastEnd) & (~std::uint64_t{0} << (i + 1 - 64)));
 }
 
-// The next cell going down (west or north) from cell i that may not be alike to it;
-// -1 when there is none.
-int BeforeRun(const Runs& Mask, int i)
+// Walking down (west or north) from cell i, which the walk passed: the next cell
+// that may not be alike to it, -1 when there is none. Unless cell i was the walk's
+// first, it is alike to the cell before it, and the mask learns so first.
+inline int PastDown(Runs& Mask, int i, bool First)
 {
+    if (!First)
+        Join(Mask, i + 1);
     if (i >= 64) {
         const std::uint64_t High = Mask[1] & (~std::uint64_t{0} >> (127 - i));
         if (High != 0)
@@ -203,37 +209,33 @@ void Expand(int a, int b)
         return;
     // Nested calls only store larger counts, so this cell's count stays put.
     const int Count = Value[a][b] + 1;
-    // Each walk goes on past the cells alike to the one it stands on. A cell that
-    // it passes, other than the first, is alike to the cells just behind it.
-    for (int x = a - 1; x >= 0; x = BeforeRun(RowRuns[b], x)) {
+    // After a cell that took the count, the next one most likely differs from it:
+    // only a cell passed is worth a look at the mask.
+    for (int x = a - 1; x >= 0;) {
         const Step Went = Reach(x, b, Count);
         if (Went == Stop)
             break;
-        if (Went == Passed && x != a - 1)
-            Join(RowRuns[b], x + 1);
+        x = Went == Lowered ? x - 1 : PastDown(RowRuns[b], x, x == a - 1);
     }
     const int East = Width + 1;  // read once: the walks' calls hide it from the compiler
-    for (int x = a + 1; x <= East; x = AfterRun(RowRuns[b], x)) {
+    for (int x = a + 1; x <= East;) {
         const Step Went = Reach(x, b, Count);
         if (Went == Stop)
             break;
-        if (Went == Passed && x != a + 1)
-            Join(RowRuns[b], x);
+        x = Went == Lowered ? x + 1 : PastUp(RowRuns[b], x, x == a + 1);
     }
-    for (int y = b - 1; y >= 0; y = BeforeRun(ColumnRuns[a], y)) {
+    for (int y = b - 1; y >= 0;) {
         const Step Went = Reach(a, y, Count);
         if (Went == Stop)
             break;
-        if (Went == Passed && y != b - 1)
-            Join(ColumnRuns[a], y + 1);
+        y = Went == Lowered ? y - 1 : PastDown(ColumnRuns[a], y, y == b - 1);
     }
     const int South = Height + 1;
-    for (int y = b + 1; y <= South; y = AfterRun(ColumnRuns[a], y)) {
+    for (int y = b + 1; y <= South;) {
         const Step Went = Reach(a, y, Count);
         if (Went == Stop)
             break;
-        if (Went == Passed && y != b + 1)
-            Join(ColumnRuns[a], y);
+        y = Went == Lowered ? y + 1 : PastUp(ColumnRuns[a], y, y == b + 1);
     }
 }
 

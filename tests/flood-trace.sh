@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The board solver's flood must make exactly the stores and Expand calls of a walk
+# through every cell, in the same order, not only reach the same counts. This builds
+# the solver with a trace of both hashed in order (a build for checking, not the
+# program), and either leaves it as BINARY, or runs it on CASE.in and compares the
+# trace with CASE.trace (recorded from the plain walk).
+#   flood-trace.sh build GAME_CPP BINARY
+#   flood-trace.sh check GAME_CPP CASE
+# GAME_CPP must hold `void Expand(int a, int b)` and `Value[x][y] = Count;` once each:
+# the two places the trace goes. CXX names the compiler (g++ when unset).
+set -euo pipefail
+mode=$1 source=$2 target=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cat > "$work/trace.h" <<'H'
+#include <cstdint>
+#include <cstdio>
+struct Trace {
+    std::uint64_t Hash = 1469598103934665603u, Events = 0;
+    void Add(std::uint64_t Word) { Hash = (Hash ^ Word) * 1099511628211u; ++Events; }
+    ~Trace() { std::fprintf(stderr, "trace %016llx %llu\n", (unsigned long long)Hash, (unsigned long long)Events); }
+} TraceSum;
+inline void TraceCall(int a, int b) { TraceSum.Add(0x10000000u + a * 80u + b); }
+inline void TraceStore(int x, int y, int v) { TraceSum.Add(((std::uint64_t)(x * 80u + y) << 32) | (std::uint32_t)v); }
+H
+calls=$(grep -c '^void Expand(int a, int b)$' "$source" || true)
+stores=$(grep -c 'Value\[x\]\[y\] = Count;' "$source" || true)
+[ "$calls" = 1 ] && [ "$stores" = 1 ] || { echo "$source: the trace's places are not there once each" >&2; exit 2; }
+sed -e '/^void Expand(int a, int b)$/{n;s/$/ TraceCall(a, b);/}' \
+    -e 's/Value\[x\]\[y\] = Count;/& TraceStore(x, y, Count);/' "$source" > "$work/traced.cpp"
+binary=$target
+[ "$mode" = check ] && binary=$work/traced
+"${CXX:-g++}" -std=c++20 -O2 -include "$work/trace.h" -o "$binary" "$work/traced.cpp"
+[ "$mode" = check ] || exit 0
+
+mkdir "$work/run"
+cp "$target.in" "$work/run/game.in"
+(cd "$work/run" && "$binary" > /dev/null 2> "$work/trace") || true
+tail -n 1 "$work/trace" > "$work/last"
+if ! cmp -s "$target.trace" "$work/last"; then
+  echo "the flood's stores and calls differ from the plain walk's: $(cat "$work/last"), expected $(cat "$target.trace")"
+  exit 1
+fi
