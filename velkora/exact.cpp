@@ -92,12 +92,15 @@ struct Expr {
     std::vector<Entry> Values;
     // Residues reachable by each prefix, every modulus 2^0 to 2^ResidueBits.
     std::vector<std::vector<std::uint64_t>> Residues;
+    // The slots read as operators here or in a group inside, lowest first.
+    std::vector<int> Slots;
 };
 
 std::vector<Expr> Exprs;
 const char* Text;
 int SlotAt[128];
 std::uint64_t Weight[64];  // 3 to the power of the slot
+int Digit[64];             // operators of the groups being counted through
 std::uint64_t Work;
 bool GaveUp;
 std::vector<std::uint64_t> Failed;  // open addressing, None marks a free place
@@ -236,7 +239,30 @@ int ParseExpr(int& Position)
         Exprs[Id].Ops.push_back(O);
         Exprs[Id].Terms.push_back(Next);
     }
+    Expr& E = Exprs[Id];
+    for (std::size_t j = 0; j < E.Terms.size(); ++j) {
+        if (E.Ops[j].Slot >= 0 && j > 0)
+            E.Slots.push_back(E.Ops[j].Slot);
+        if (E.Terms[j].IsGroup) {
+            const std::vector<int>& Inner = Exprs[E.Terms[j].Group].Slots;
+            E.Slots.insert(E.Slots.end(), Inner.begin(), Inner.end());
+        }
+    }
     return Id;
+}
+
+// The value of expression e under the operators in Digit.
+std::uint32_t Evaluate(int e)
+{
+    const Expr& E = Exprs[static_cast<std::size_t>(e)];
+    std::uint32_t Value = 0;
+    for (std::size_t j = 0; j < E.Terms.size(); ++j) {
+        const Term& T = E.Terms[j];
+        const std::uint32_t Operand = T.IsGroup ? Evaluate(T.Group) : T.Number;
+        const Op& O = E.Ops[j];
+        Value = j == 0 ? Operand : Apply(Value, O.Slot < 0 ? O.Fixed : "+-*"[Digit[O.Slot]], Operand);
+    }
+    return Value;
 }
 
 // Residues: level L of a pyramid is a bit set of the residues modulo 2^L, at word
@@ -577,8 +603,31 @@ std::uint64_t Solve(int e, int j, Class C)
                     Best = std::min(Best, Inner + Added[k] + E.Numbers[i]);
             }
     } else {
-        GaveUp = true;
-        return None;
+        // Too many values to list: the group's combinations are counted through from
+        // the lowest, and values met before fail again at once, as remembered states.
+        const std::vector<int>& Inner = Exprs[T.Group].Slots;
+        for (const int Slot : Inner)
+            Digit[Slot] = 0;
+        std::uint64_t Number = 0;
+        for (;;) {
+            const std::uint32_t Value = Evaluate(T.Group);
+            for (int k = 0; k < Count; ++k) {
+                const std::uint64_t Rest = Solve(e, j - 1, Before(C, Operator[k], Value));
+                if (GaveUp)
+                    return None;
+                if (Rest != None)
+                    return Number + Added[k] + Rest;
+            }
+            std::size_t i = 0;
+            for (; i < Inner.size() && Digit[Inner[i]] == 2; ++i) {
+                Digit[Inner[i]] = 0;
+                Number -= 2 * Weight[Inner[i]];
+            }
+            if (i == Inner.size())
+                break;
+            ++Digit[Inner[i]];
+            Number += Weight[Inner[i]];
+        }
     }
     if (Best == None)
         RememberFailure(Key);
