@@ -46,9 +46,12 @@ const std::size_t MostCandidates = std::size_t{1} << 21;
 // A group with more values than a list holds is solved once per value of the prefix
 // before it, when that prefix has at most this many values.
 const std::size_t MostPrefixValues = 4096;
-// Steps of the search, and failed states remembered (8 bytes each, the table at most
-// half full).
-const std::uint64_t WorkBudget = std::uint64_t{1} << 23;
+// Steps of the search (a test build lowers it to reach the fallback quickly), and
+// failed states remembered (8 bytes each, the table at most half full).
+#ifndef EXACT_WORK_BUDGET
+#define EXACT_WORK_BUDGET (std::uint64_t{1} << 23)
+#endif
+const std::uint64_t WorkBudget = EXACT_WORK_BUDGET;
 const std::size_t MostRemembered = std::size_t{1} << 22;
 
 const std::uint64_t None = ~std::uint64_t{0};
@@ -559,13 +562,14 @@ std::uint64_t Solve(int e, int j, Class C)
 {
     if (C.Bits < 0 || GaveUp)
         return None;
-    const Expr& E = Exprs[static_cast<std::size_t>(e)];
-    if (!Has(E.Residues[static_cast<std::size_t>(j)], C))
-        return None;
+    // Every call counts, pruned or not: a group counted through may make many.
     if (++Work > WorkBudget) {
         GaveUp = true;
         return None;
     }
+    const Expr& E = Exprs[static_cast<std::size_t>(e)];
+    if (!Has(E.Residues[static_cast<std::size_t>(j)], C))
+        return None;
     if (j == E.Split)
         return Lookup(E, C);
     const Term& T = E.Terms[static_cast<std::size_t>(j)];
