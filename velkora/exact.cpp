@@ -37,19 +37,23 @@
 
 namespace {
 
-const int ResidueBits = 20;
-const std::size_t ResidueWords = (std::size_t{1} << ResidueBits) / 64;
+// Residues modulo 2^ResidueBits are followed: 20 bits at most, fewer for equations with
+// fewer values to tell apart, since the sets are cleared for every equation.
+const int MostResidueBits = 20;
+int ResidueBits;
+std::size_t ResidueWords;
 // A group's values are combined with the residues of what goes before it one by one.
 const int MostResidueOperands = 64;
-// The largest list of candidate values built at once: 16 bytes each.
-const std::size_t MostCandidates = std::size_t{1} << 21;
+// The largest list of candidate values built at once, 16 bytes each. Longer lists
+// cost more to sort than they save the search: 2^21 made equations five times slower.
+const std::size_t MostCandidates = std::size_t{1} << 16;
 // A group with more values than a list holds is solved once per value of the prefix
 // before it, when that prefix has at most this many values.
 const std::size_t MostPrefixValues = 4096;
 // Steps of the search (a test build lowers it to reach the fallback quickly), and
 // failed states remembered (8 bytes each, the table at most half full).
 #ifndef EXACT_WORK_BUDGET
-#define EXACT_WORK_BUDGET (std::uint64_t{1} << 23)
+#define EXACT_WORK_BUDGET (std::uint64_t{1} << 26)
 #endif
 const std::uint64_t WorkBudget = EXACT_WORK_BUDGET;
 const std::size_t MostRemembered = std::size_t{1} << 22;
@@ -277,7 +281,7 @@ std::size_t Offset(int Level)
                       : 6 + (std::size_t{1} << (Level - 6)) - 1;
 }
 
-const std::size_t PyramidWords = Offset(ResidueBits) + ResidueWords;
+std::size_t PyramidWords;
 
 bool Has(const std::vector<std::uint64_t>& Pyramid, Class C)
 {
@@ -647,6 +651,9 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     if (Slots > 40)
         return ExactOutcome::OverBudget;
     Text = Expression;
+    ResidueBits = std::min(MostResidueBits, std::max(6, 2 * Slots + 2));
+    ResidueWords = (std::size_t{1} << ResidueBits) / 64;
+    PyramidWords = Offset(ResidueBits) + ResidueWords;
     std::fill(SlotAt, SlotAt + 128, -1);
     Weight[0] = 1;
     for (int k = 0; k < Slots; ++k) {
