@@ -46,7 +46,11 @@ std::size_t ResidueWords;
 const int MostResidueOperands = 64;
 // The largest list of candidate values built at once, 16 bytes each. Longer lists
 // cost more to sort than they save the search: 2^21 made equations five times slower.
-const std::size_t MostCandidates = std::size_t{1} << 16;
+// A test build makes them tiny, so that the search above the lists does nearly all.
+#ifndef EXACT_MOST_CANDIDATES
+#define EXACT_MOST_CANDIDATES (std::size_t{1} << 16)
+#endif
+const std::size_t MostCandidates = EXACT_MOST_CANDIDATES;
 // A group with more values than a list holds is solved once per value of the prefix
 // before it, when that prefix has at most this many values.
 const std::size_t MostPrefixValues = 4096;
