@@ -4,8 +4,8 @@
 # The cases: a query from one corner of the margin to the other on an empty 78 x 78
 # board, where the flood does the most work; 100,000 queries on a small board, where
 # the flood's bookkeeping weighs most against its walks; an equation with 15 slots
-# and no answer;
-# with --long, one with 19 slots and no answer (minutes a run). The builds take turns
+# and no answer; one with 37 slots answered by the exact search; with --long, one with
+# 19 slots and no answer (minutes a run). The builds take turns
 # run by run, and each case's median wall-clock time is printed. --instructions adds
 # callgrind's instruction counts, which do not vary from run to run, for the board
 # and for a 12-slot equation.
@@ -33,7 +33,7 @@ equation() {  # equation SLOTS FIRST
   for ((i = 0; i <= $1; i++)); do operands+=($(( $2 + 4 * i ))); done
   printf '7 = %s\n0\n' "${operands[*]}"
 }
-mkdir "$work/board" "$work/small" "$work/slots15" "$work/slots19" "$work/slots12"
+mkdir "$work/board" "$work/small" "$work/slots15" "$work/slots19" "$work/slots12" "$work/slots37"
 { echo "78 78"; for ((i = 0; i < 78; i++)); do echo; done; echo "0 0 79 79"; echo "0 0 0 0"; echo "0 0"; } \
   > "$work/board/game.in"
 { printf '5 4\n X X\nXX  X\n\n  X\n'
@@ -43,6 +43,9 @@ mkdir "$work/board" "$work/small" "$work/slots15" "$work/slots19" "$work/slots12
 equation 15 1000 > "$work/slots15/velkora.in"
 equation 19 100 > "$work/slots19/velkora.in"
 equation 12 10000 > "$work/slots12/velkora.in"
+# 37 slots for the exact search; the lowest answer lies far beyond 3^19.
+printf '2129927873 = 0 9 5 8 1 4 6 6 6 4 5 1 4 3 0 3 7 4 8 1 9 1 0 3 1 4 2 6 2 2 3 3 8 1 3 2 4 4\n0\n' \
+  > "$work/slots37/velkora.in"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -68,6 +71,7 @@ echo "$(nproc) cores; $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 
 time_case "board 78x78, margin corners" game board "$runs"
 time_case "board 5x4, 100000 pairs" game small "$runs"
 time_case "equation, 15 slots" velkora slots15 "$runs"
+time_case "equation, 37 slots, exact" velkora slots37 "$runs"
 [ "$long" = 1 ] && time_case "equation, 19 slots" velkora slots19 "$runs"
 
 if [ "$instructions" = 1 ]; then

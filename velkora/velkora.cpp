@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "exact.h"
+
 std::ifstream IN;
 
 int Run;
@@ -21,6 +23,11 @@ bool Solvable;
 
 // 3 to the power 19 is the most combinations a 32-bit signed counter holds.
 const int MostSlotsSearched = 19;
+// From this many slots on, the exact search of exact.cpp answers instead; a test
+// build lowers it to compare both searches.
+#ifndef EXACT_FROM_SLOTS
+#define EXACT_FROM_SLOTS 20
+#endif
 
 // A note has been written to standard error: the exit status becomes 1.
 bool Failed;
@@ -211,6 +218,20 @@ std::uint32_t EvaluateExpr()
 // Tries the combinations in increasing order: the leftmost slot changes fastest.
 void Search()
 {
+    if (Operators >= EXACT_FROM_SLOTS) {
+        std::uint64_t Combination = 0;
+        const ExactOutcome Outcome = ExactSearch(Expression, Operator, Operators,
+                                                 static_cast<std::uint32_t>(Result), Combination);
+        if (Outcome == ExactOutcome::Found) {
+            for (int k = 0; k < Operators; ++k, Combination /= 3)
+                Expression[Operator[k]] = "+-*"[Combination % 3];
+            Solvable = true;
+        }
+        if (Outcome != ExactOutcome::OverBudget)
+            return;
+        Note() << Operators << " slots: too much work for the exact search, so only the "
+               << "first 3^19 combinations are tried" << std::endl;
+    }
     int Combinations = 1;
     for (int k = 0; k < Operators && k < MostSlotsSearched; ++k)
         Combinations *= 3;

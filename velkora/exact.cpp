@@ -1,0 +1,688 @@
+// The exact operator search. It prints what trying every combination number from 0
+// upward with a wide enough counter would print: the lowest combination number whose
+// left-to-right value, in 32-bit wrap-around arithmetic, equals the wanted result, or
+// that there is none. Nothing in it is estimated, which is why it is exact:
+//
+// - The text is parsed once into a tree that follows the evaluator's own steps
+//   (a number; a group for any other character, skipped like an opening parenthesis;
+//   0 for an operand missing at the end; literal + - * as fixed operators). Which
+//   step the evaluator takes never depends on the operators chosen, because every
+//   slot holds an operator character, so one tree serves every combination. Slots
+//   that the evaluation never reads as an operator keep '+', the lowest digit.
+// - A combination number compares like its digits from the most significant slot
+//   down. For the operands t0 op1 t1 ... opn tn of an expression those are the slots
+//   inside tn, then opn, then those inside t(n-1), and so on. The search picks them
+//   in that order, lowest first, and takes a choice only when the rest of the
+//   expression can still reach the value the choice asks of it; so the first
+//   complete choice is the lowest number.
+// - What the choices ask of the prefix t0 ... t(j-1) is always one residue class
+//   modulo a power of two: x + a, x - a shift a class, and x * a with a = 2^t u
+//   (u odd) divides the modulus by 2^t and maps the class through u's inverse.
+// - The test "can the prefix reach this class" is exact, too: below a split point the
+//   prefix's reachable values are all listed, each with its lowest combination
+//   number, sorted by bit-reversed value so that a class is one contiguous range;
+//   above it the search recurses, remembering the (position, class) pairs that
+//   failed. Residues modulo 2^ResidueBits that no prefix reaches (a value mod 2^k
+//   depends only on the operands mod 2^k) cut hopeless classes early.
+// - An operand that is a group enters through its distinct values, each with its
+//   lowest inner combination; when it has too many, through the prefix's values,
+//   solving the group for the class each of them asks of it.
+// When a shape would take more work or memory than the budget below, the search says
+// so rather than guessing.
+
+#include "exact.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Residues modulo 2^ResidueBits are followed: 20 bits at most, fewer for equations with
+// fewer values to tell apart, since the sets are cleared for every equation.
+const int MostResidueBits = 20;
+int ResidueBits;
+std::size_t ResidueWords;
+// A group's values are combined with the residues of what goes before it one by one.
+const int MostResidueOperands = 64;
+// The largest list of candidate values built at once, 16 bytes each. Longer lists
+// cost more to sort than they save the search: 2^21 made equations five times slower.
+// A test build makes them tiny, so that the search above the lists does nearly all.
+#ifndef EXACT_MOST_CANDIDATES
+#define EXACT_MOST_CANDIDATES (std::size_t{1} << 16)
+#endif
+const std::size_t MostCandidates = EXACT_MOST_CANDIDATES;
+// A group with more values than a list holds is solved once per value of the prefix
+// before it, when that prefix has at most this many values.
+const std::size_t MostPrefixValues = 4096;
+// Steps of the search (a test build lowers it to reach the fallback quickly), and
+// failed states remembered (8 bytes each, the table at most half full).
+#ifndef EXACT_WORK_BUDGET
+#define EXACT_WORK_BUDGET (std::uint64_t{1} << 26)
+#endif
+const std::uint64_t WorkBudget = EXACT_WORK_BUDGET;
+const std::size_t MostRemembered = std::size_t{1} << 22;
+
+const std::uint64_t None = ~std::uint64_t{0};
+
+// The values x with x = Rest modulo 2^Bits; Bits < 0 is the empty class.
+struct Class {
+    std::uint32_t Rest;
+    int Bits;
+};
+
+struct Term {
+    bool IsGroup;
+    std::uint32_t Number;  // a number's value
+    int Group;             // a group's expression
+};
+
+// The operator in front of an operand: a slot, or an operator character of the text.
+struct Op {
+    char Fixed;
+    int Slot;  // -1 for a fixed operator
+};
+
+// A value with the lowest combination number that gives it; Key is the value, or in
+// a lookup list its bit reversal.
+struct Entry {
+    std::uint32_t Key;
+    std::uint64_t Number;
+};
+
+struct Expr {
+    std::vector<Term> Terms;
+    std::vector<Op> Ops;  // Ops[j] stands before Terms[j]; Ops[0] is unused
+    // The prefix up to Terms[Split] is listed (-1: not even the first operand):
+    // bit-reversed values ascending, their lowest numbers, and a minimum tree.
+    int Split = -1;
+    std::vector<std::uint32_t> Keys;
+    std::vector<std::uint64_t> Numbers;
+    std::vector<std::uint64_t> Lowest;
+    // When the whole expression is listed: its values, lowest number first.
+    bool Listed = false;
+    std::vector<Entry> Values;
+    // Residues reachable by each prefix, every modulus 2^0 to 2^ResidueBits.
+    std::vector<std::vector<std::uint64_t>> Residues;
+    // The slots read as operators here or in a group inside, lowest first.
+    std::vector<int> Slots;
+};
+
+std::vector<Expr> Exprs;
+const char* Text;
+int SlotAt[128];
+std::uint64_t Weight[64];  // 3 to the power of the slot
+int Digit[64];             // operators of the groups being counted through
+std::uint64_t Work;
+bool GaveUp;
+std::vector<std::uint64_t> Failed;  // open addressing, None marks a free place
+std::size_t FailedCount;
+
+std::uint32_t Mask(int Bits)
+{
+    return Bits >= 32 ? ~0u : (1u << Bits) - 1;
+}
+
+Class MakeClass(std::uint32_t Rest, int Bits)
+{
+    return Class{Rest & Mask(Bits), Bits};
+}
+
+const Class Empty{0, -1};
+
+int TrailingZeros(std::uint32_t Value)
+{
+    int Count = 0;
+    for (; Count < 32 && (Value & 1) == 0; ++Count)
+        Value >>= 1;
+    return Count;
+}
+
+std::uint32_t Reverse(std::uint32_t Value)
+{
+    std::uint32_t Reversed = 0;
+    for (int i = 0; i < 32; ++i, Value >>= 1)
+        Reversed = (Reversed << 1) | (Value & 1);
+    return Reversed;
+}
+
+std::uint32_t Inverse(std::uint32_t Odd)
+{
+    std::uint32_t Inverse = Odd;  // right to 3 bits; every step doubles that
+    for (int i = 0; i < 4; ++i)
+        Inverse *= 2 - Odd * Inverse;
+    return Inverse;
+}
+
+std::uint32_t Apply(std::uint32_t Left, char Operator, std::uint32_t Right)
+{
+    return Operator == '+' ? Left + Right : Operator == '-' ? Left - Right : Left * Right;
+}
+
+// The x with x * Factor in C.
+Class Divide(Class C, std::uint32_t Factor)
+{
+    const int Twos = TrailingZeros(Factor);
+    if (Twos >= C.Bits)
+        return C.Rest == 0 ? Class{0, 0} : Empty;
+    if ((C.Rest & Mask(Twos)) != 0)
+        return Empty;
+    return MakeClass((C.Rest >> Twos) * Inverse(Factor >> Twos), C.Bits - Twos);
+}
+
+// The x with x Operator Right in C.
+Class Before(Class C, char Operator, std::uint32_t Right)
+{
+    if (Operator == '+')
+        return MakeClass(C.Rest - Right, C.Bits);
+    if (Operator == '-')
+        return MakeClass(C.Rest + Right, C.Bits);
+    return Divide(C, Right);
+}
+
+// The v with Left Operator v in C.
+Class After(Class C, char Operator, std::uint32_t Left)
+{
+    if (Operator == '+')
+        return MakeClass(C.Rest - Left, C.Bits);
+    if (Operator == '-')
+        return MakeClass(Left - C.Rest, C.Bits);
+    return Divide(C, Left);
+}
+
+// The operators an Op allows, with what each adds to a combination number.
+int Choices(const Op& O, char* Operator, std::uint64_t* Added)
+{
+    if (O.Slot < 0) {
+        Operator[0] = O.Fixed;
+        Added[0] = 0;
+        return 1;
+    }
+    for (int Digit = 0; Digit < 3; ++Digit) {
+        Operator[Digit] = "+-*"[Digit];
+        Added[Digit] = static_cast<std::uint64_t>(Digit) * Weight[O.Slot];
+    }
+    return 3;
+}
+
+// Parsing, step for step as the evaluator reads the text.
+
+bool IsDigit(char Character)
+{
+    return static_cast<unsigned char>(Character - '0') < 10;
+}
+
+bool IsOperator(int Position)
+{
+    return SlotAt[Position] >= 0 || Text[Position] == '+' || Text[Position] == '-' ||
+           Text[Position] == '*';
+}
+
+int ParseExpr(int& Position);
+
+Term ParseTerm(int& Position)
+{
+    if (SlotAt[Position] < 0 && IsDigit(Text[Position])) {
+        std::uint32_t Number = 0;
+        while (SlotAt[Position] < 0 && IsDigit(Text[Position]))
+            Number = Number * 10 + static_cast<std::uint32_t>(Text[Position++] - '0');
+        return Term{false, Number, -1};
+    }
+    if (SlotAt[Position] < 0 && Text[Position] == '\0')
+        return Term{false, 0, -1};
+    ++Position;  // whatever stands here is skipped like an opening parenthesis
+    const int Group = ParseExpr(Position);
+    if (SlotAt[Position] >= 0 || Text[Position] != '\0')
+        ++Position;
+    return Term{true, 0, Group};
+}
+
+int ParseExpr(int& Position)
+{
+    const int Id = static_cast<int>(Exprs.size());
+    Exprs.emplace_back();
+    const Term First = ParseTerm(Position);
+    Exprs[Id].Terms.push_back(First);
+    Exprs[Id].Ops.push_back(Op{'+', -1});
+    while (IsOperator(Position)) {
+        const Op O{Text[Position], SlotAt[Position]};
+        ++Position;
+        const Term Next = ParseTerm(Position);
+        Exprs[Id].Ops.push_back(O);
+        Exprs[Id].Terms.push_back(Next);
+    }
+    Expr& E = Exprs[Id];
+    for (std::size_t j = 0; j < E.Terms.size(); ++j) {
+        if (E.Ops[j].Slot >= 0 && j > 0)
+            E.Slots.push_back(E.Ops[j].Slot);
+        if (E.Terms[j].IsGroup) {
+            const std::vector<int>& Inner = Exprs[E.Terms[j].Group].Slots;
+            E.Slots.insert(E.Slots.end(), Inner.begin(), Inner.end());
+        }
+    }
+    return Id;
+}
+
+// The value of expression e under the operators in Digit.
+std::uint32_t Evaluate(int e)
+{
+    const Expr& E = Exprs[static_cast<std::size_t>(e)];
+    std::uint32_t Value = 0;
+    for (std::size_t j = 0; j < E.Terms.size(); ++j) {
+        const Term& T = E.Terms[j];
+        const std::uint32_t Operand = T.IsGroup ? Evaluate(T.Group) : T.Number;
+        const Op& O = E.Ops[j];
+        Value = j == 0 ? Operand : Apply(Value, O.Slot < 0 ? O.Fixed : "+-*"[Digit[O.Slot]], Operand);
+    }
+    return Value;
+}
+
+// Residues: level L of a pyramid is a bit set of the residues modulo 2^L, at word
+// offset Offset(L); levels below 6 take one word each.
+
+std::size_t Offset(int Level)
+{
+    return Level <= 6 ? static_cast<std::size_t>(Level)
+                      : 6 + (std::size_t{1} << (Level - 6)) - 1;
+}
+
+std::size_t PyramidWords;
+
+bool Has(const std::vector<std::uint64_t>& Pyramid, Class C)
+{
+    const int Level = std::min(C.Bits, ResidueBits);
+    const std::uint32_t Bit = C.Rest & Mask(Level);
+    return (Pyramid[Offset(Level) + Bit / 64] >> (Bit % 64)) & 1;
+}
+
+// Fills the levels below the top one, which holds the residues modulo 2^ResidueBits.
+void FillLevels(std::vector<std::uint64_t>& Pyramid)
+{
+    for (int Level = ResidueBits - 1; Level >= 0; --Level) {
+        std::uint64_t* Lower = &Pyramid[Offset(Level)];
+        const std::uint64_t* Upper = &Pyramid[Offset(Level + 1)];
+        if (Level >= 6) {
+            const std::size_t Words = std::size_t{1} << (Level - 6);
+            for (std::size_t i = 0; i < Words; ++i)
+                Lower[i] = Upper[i] | Upper[i + Words];
+        } else {
+            const unsigned Half = 1u << Level;
+            const std::uint64_t HalfMask = (std::uint64_t{1} << Half) - 1;
+            Lower[0] = (Upper[0] & HalfMask) | ((Upper[0] >> Half) & HalfMask);
+        }
+    }
+}
+
+std::uint32_t ResidueMask()
+{
+    return Mask(ResidueBits);
+}
+
+void SetBit(std::uint64_t* Set, std::uint32_t Bit)
+{
+    Bit &= ResidueMask();
+    Set[Bit / 64] |= std::uint64_t{1} << (Bit % 64);
+}
+
+bool IsFull(const std::uint64_t* Set)
+{
+    for (std::size_t i = 0; i < ResidueWords; ++i)
+        if (Set[i] != ~std::uint64_t{0})
+            return false;
+    return true;
+}
+
+// Out gets every x + Shift for x in Set.
+void OrShifted(std::uint64_t* Out, const std::uint64_t* Set, std::uint32_t Shift)
+{
+    Shift &= ResidueMask();
+    const std::size_t Words = Shift / 64;
+    const unsigned Bits = Shift % 64;
+    for (std::size_t i = 0; i < ResidueWords; ++i) {
+        if (Set[i] == 0)
+            continue;
+        Out[(i + Words) % ResidueWords] |= Set[i] << Bits;
+        if (Bits != 0)
+            Out[(i + Words + 1) % ResidueWords] |= Set[i] >> (64 - Bits);
+    }
+}
+
+// The residues in Set, or fewer than none when there are more than Most.
+std::vector<std::uint32_t> Members(const std::uint64_t* Set, std::size_t Most)
+{
+    std::vector<std::uint32_t> Found;
+    for (std::size_t i = 0; i < ResidueWords; ++i)
+        for (unsigned b = 0; b < 64 && Set[i] >> b != 0; ++b)
+            if ((Set[i] >> b) & 1) {
+                if (Found.size() == Most)
+                    return std::vector<std::uint32_t>{};
+                Found.push_back(static_cast<std::uint32_t>(i * 64 + b));
+            }
+    return Found;
+}
+
+// The top level of the residues of Left O Right. More residues than can be followed
+// one by one give every residue, which only weakens the pruning.
+void CombineResidues(std::uint64_t* Out, const std::uint64_t* Left, const Op& O,
+                     const std::uint64_t* Right)
+{
+    const std::vector<std::uint32_t> Operands = Members(Right, MostResidueOperands);
+    const bool LeftFull = IsFull(Left);
+    char Operator[3];
+    std::uint64_t Added[3];
+    const int Count = Choices(O, Operator, Added);
+    for (int k = 0; k < Count; ++k) {
+        if (Operands.empty() || (LeftFull && Operator[k] != '*')) {
+            std::fill(Out, Out + ResidueWords, ~std::uint64_t{0});
+            return;
+        }
+        for (const std::uint32_t Operand : Operands) {
+            if (Operator[k] == '+') {
+                OrShifted(Out, Left, Operand);
+            } else if (Operator[k] == '-') {
+                OrShifted(Out, Left, 0u - Operand);
+            } else if (LeftFull) {
+                const std::uint32_t Step = 1u << std::min(TrailingZeros(Operand), ResidueBits);
+                for (std::uint32_t x = 0; x <= ResidueMask(); x += Step)
+                    SetBit(Out, x);
+            } else {
+                for (std::size_t i = 0; i < ResidueWords; ++i)
+                    for (unsigned b = 0; b < 64 && Left[i] >> b != 0; ++b)
+                        if ((Left[i] >> b) & 1)
+                            SetBit(Out, static_cast<std::uint32_t>(i * 64 + b) * Operand);
+            }
+        }
+    }
+}
+
+const std::uint64_t* TopLevel(const std::vector<std::uint64_t>& Pyramid)
+{
+    return &Pyramid[Offset(ResidueBits)];
+}
+
+// Lists.
+
+// The values of an operand with their lowest numbers, or null when it has too many.
+const std::vector<Entry>* ValuesOf(const Term& T, std::vector<Entry>& Single)
+{
+    if (!T.IsGroup) {
+        Single.assign(1, Entry{T.Number, 0});
+        return &Single;
+    }
+    return Exprs[T.Group].Listed ? &Exprs[T.Group].Values : nullptr;
+}
+
+// Every Left O Right, each value once with its lowest number; keys bit-reversed.
+std::vector<Entry> Combine(const std::vector<Entry>& Left, const Op& O,
+                           const std::vector<Entry>& Right)
+{
+    char Operator[3];
+    std::uint64_t Added[3];
+    const int Count = Choices(O, Operator, Added);
+    std::vector<Entry> Out;
+    Out.reserve(Left.size() * Right.size() * static_cast<std::size_t>(Count));
+    for (const Entry& L : Left)
+        for (const Entry& R : Right)
+            for (int k = 0; k < Count; ++k)
+                Out.push_back(Entry{Reverse(Apply(Reverse(L.Key), Operator[k], R.Key)),
+                                    L.Number + Added[k] + R.Number});
+    return Out;
+}
+
+// Sorts by key and keeps each key's lowest number.
+void KeepLowest(std::vector<Entry>& List)
+{
+    std::sort(List.begin(), List.end(), [](const Entry& a, const Entry& b) {
+        return a.Key != b.Key ? a.Key < b.Key : a.Number < b.Number;
+    });
+    std::size_t Kept = 0;
+    for (std::size_t i = 0; i < List.size(); ++i)
+        if (Kept == 0 || List[Kept - 1].Key != List[i].Key)
+            List[Kept++] = List[i];
+    List.resize(Kept);
+}
+
+void Prepare(Expr& E)
+{
+    const std::size_t Last = E.Terms.size() - 1;
+    std::vector<Entry> Single;
+
+    // Residues of every prefix.
+    E.Residues.assign(Last + 1, std::vector<std::uint64_t>(PyramidWords, 0));
+    for (std::size_t j = 0; j <= Last; ++j) {
+        std::vector<std::uint64_t> Operand;
+        const std::uint64_t* OperandTop;
+        if (E.Terms[j].IsGroup) {
+            OperandTop = TopLevel(Exprs[E.Terms[j].Group].Residues.back());
+        } else {
+            Operand.assign(ResidueWords, 0);
+            SetBit(Operand.data(), E.Terms[j].Number);
+            OperandTop = Operand.data();
+        }
+        std::uint64_t* Out = &E.Residues[j][Offset(ResidueBits)];
+        if (j == 0)
+            std::copy(OperandTop, OperandTop + ResidueWords, Out);
+        else
+            CombineResidues(Out, TopLevel(E.Residues[j - 1]), E.Ops[j], OperandTop);
+        FillLevels(E.Residues[j]);
+    }
+
+    // The longest prefix whose values can be listed.
+    const std::vector<Entry>* First = ValuesOf(E.Terms[0], Single);
+    if (First == nullptr)
+        return;
+    std::vector<Entry> List;
+    for (const Entry& V : *First)
+        List.push_back(Entry{Reverse(V.Key), V.Number});
+    KeepLowest(List);
+    E.Split = 0;
+    for (std::size_t j = 1; j <= Last; ++j) {
+        const std::vector<Entry>* Operand = ValuesOf(E.Terms[j], Single);
+        if (Operand == nullptr ||
+            List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3) > MostCandidates)
+            break;
+        List = Combine(List, E.Ops[j], *Operand);
+        KeepLowest(List);
+        E.Split = static_cast<int>(j);
+    }
+
+    const std::size_t Size = List.size();
+    E.Keys.resize(Size);
+    E.Numbers.resize(Size);
+    E.Lowest.assign(2 * Size, None);
+    for (std::size_t i = 0; i < Size; ++i) {
+        E.Keys[i] = List[i].Key;
+        E.Numbers[i] = List[i].Number;
+        E.Lowest[Size + i] = List[i].Number;
+    }
+    for (std::size_t i = Size - 1; i > 0; --i)
+        E.Lowest[i] = std::min(E.Lowest[2 * i], E.Lowest[2 * i + 1]);
+
+    if (static_cast<std::size_t>(E.Split) == Last) {
+        E.Listed = true;
+        E.Values = std::move(List);
+        for (Entry& V : E.Values)
+            V.Key = Reverse(V.Key);
+        std::sort(E.Values.begin(), E.Values.end(),
+                  [](const Entry& a, const Entry& b) { return a.Number < b.Number; });
+    }
+}
+
+// The lowest number of a listed prefix value in C.
+std::uint64_t Lookup(const Expr& E, Class C)
+{
+    const std::uint64_t From = C.Bits == 0 ? 0 : Reverse(C.Rest);
+    const std::uint64_t To = From + (std::uint64_t{1} << (32 - C.Bits));
+    std::size_t Low = static_cast<std::size_t>(
+        std::lower_bound(E.Keys.begin(), E.Keys.end(), From) - E.Keys.begin());
+    std::size_t High = static_cast<std::size_t>(
+        std::lower_bound(E.Keys.begin(), E.Keys.end(), To) - E.Keys.begin());
+    std::uint64_t Lowest = None;
+    const std::size_t Size = E.Keys.size();
+    for (Low += Size, High += Size; Low < High; Low /= 2, High /= 2) {
+        if (Low & 1)
+            Lowest = std::min(Lowest, E.Lowest[Low++]);
+        if (High & 1)
+            Lowest = std::min(Lowest, E.Lowest[--High]);
+    }
+    return Lowest;
+}
+
+// Failed states.
+
+std::uint64_t StateKey(int e, int j, Class C)
+{
+    return (static_cast<std::uint64_t>(e) << 48) | (static_cast<std::uint64_t>(j) << 40) |
+           (static_cast<std::uint64_t>(C.Bits) << 32) | C.Rest;
+}
+
+std::size_t PlaceOf(std::uint64_t Key)
+{
+    std::size_t Place = static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> 20);
+    const std::size_t Size = Failed.size();
+    for (Place &= Size - 1; Failed[Place] != None && Failed[Place] != Key; Place = (Place + 1) & (Size - 1)) {
+    }
+    return Place;
+}
+
+bool HasFailed(std::uint64_t Key)
+{
+    return Failed[PlaceOf(Key)] == Key;
+}
+
+void RememberFailure(std::uint64_t Key)
+{
+    if (FailedCount >= MostRemembered)
+        return;  // forgetting only costs time
+    if (2 * (FailedCount + 1) > Failed.size()) {
+        std::vector<std::uint64_t> Old(2 * Failed.size(), None);
+        Old.swap(Failed);
+        for (const std::uint64_t K : Old)
+            if (K != None)
+                Failed[PlaceOf(K)] = K;
+    }
+    Failed[PlaceOf(Key)] = Key;
+    ++FailedCount;
+}
+
+// The lowest number for the operands and operators up to Terms[j] of expression e
+// whose value lies in C, or None.
+std::uint64_t Solve(int e, int j, Class C)
+{
+    if (C.Bits < 0 || GaveUp)
+        return None;
+    // Every call counts, pruned or not: a group counted through may make many.
+    if (++Work > WorkBudget) {
+        GaveUp = true;
+        return None;
+    }
+    const Expr& E = Exprs[static_cast<std::size_t>(e)];
+    if (!Has(E.Residues[static_cast<std::size_t>(j)], C))
+        return None;
+    if (j == E.Split)
+        return Lookup(E, C);
+    const Term& T = E.Terms[static_cast<std::size_t>(j)];
+    if (j == 0)  // a group too large to list
+        return Solve(T.Group, static_cast<int>(Exprs[T.Group].Terms.size()) - 1, C);
+
+    const std::uint64_t Key = StateKey(e, j, C);
+    if (HasFailed(Key))
+        return None;
+    char Operator[3];
+    std::uint64_t Added[3];
+    const int Count = Choices(E.Ops[static_cast<std::size_t>(j)], Operator, Added);
+    std::vector<Entry> Single;
+    std::uint64_t Best = None;
+    if (const std::vector<Entry>* Operand = ValuesOf(T, Single)) {
+        for (const Entry& V : *Operand)
+            for (int k = 0; k < Count; ++k) {
+                const std::uint64_t Rest = Solve(e, j - 1, Before(C, Operator[k], V.Key));
+                if (GaveUp)
+                    return None;
+                if (Rest != None)
+                    return V.Number + Added[k] + Rest;
+            }
+    } else if (E.Split == j - 1 && E.Keys.size() <= MostPrefixValues) {
+        // The group is the most significant part, so every prefix value is tried.
+        const int Group = T.Group;
+        const int GroupLast = static_cast<int>(Exprs[Group].Terms.size()) - 1;
+        for (std::size_t i = 0; i < E.Keys.size(); ++i)
+            for (int k = 0; k < Count; ++k) {
+                const std::uint64_t Inner =
+                    Solve(Group, GroupLast, After(C, Operator[k], Reverse(E.Keys[i])));
+                if (GaveUp)
+                    return None;
+                if (Inner != None)
+                    Best = std::min(Best, Inner + Added[k] + E.Numbers[i]);
+            }
+    } else {
+        // Too many values to list: the group's combinations are counted through from
+        // the lowest, and values met before fail again at once, as remembered states.
+        const std::vector<int>& Inner = Exprs[T.Group].Slots;
+        for (const int Slot : Inner)
+            Digit[Slot] = 0;
+        std::uint64_t Number = 0;
+        for (;;) {
+            const std::uint32_t Value = Evaluate(T.Group);
+            for (int k = 0; k < Count; ++k) {
+                const std::uint64_t Rest = Solve(e, j - 1, Before(C, Operator[k], Value));
+                if (GaveUp)
+                    return None;
+                if (Rest != None)
+                    return Number + Added[k] + Rest;
+            }
+            std::size_t i = 0;
+            for (; i < Inner.size() && Digit[Inner[i]] == 2; ++i) {
+                Digit[Inner[i]] = 0;
+                Number -= 2 * Weight[Inner[i]];
+            }
+            if (i == Inner.size())
+                break;
+            ++Digit[Inner[i]];
+            Number += Weight[Inner[i]];
+        }
+    }
+    if (Best == None)
+        RememberFailure(Key);
+    return Best;
+}
+
+}  // namespace
+
+ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std::uint32_t Wanted,
+                         std::uint64_t& Combination)
+{
+    // 3^40 still fits the counter; the normalised text holds fewer slots anyway.
+    if (Slots > 40)
+        return ExactOutcome::OverBudget;
+    Text = Expression;
+    ResidueBits = std::min(MostResidueBits, std::max(6, 2 * Slots + 2));
+    ResidueWords = (std::size_t{1} << ResidueBits) / 64;
+    PyramidWords = Offset(ResidueBits) + ResidueWords;
+    std::fill(SlotAt, SlotAt + 128, -1);
+    Weight[0] = 1;
+    for (int k = 0; k < Slots; ++k) {
+        SlotAt[Slot[k]] = k;
+        Weight[k + 1] = Weight[k] * 3;
+    }
+    Exprs.clear();
+    int Position = 0;
+    ParseExpr(Position);
+    // A group's expression comes after its parent's, and is prepared before it.
+    for (std::size_t e = Exprs.size(); e-- > 0;)
+        Prepare(Exprs[e]);
+
+    Work = 0;
+    GaveUp = false;
+    Failed.assign(1 << 10, None);
+    FailedCount = 0;
+    const std::uint64_t Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, Class{Wanted, 32});
+    // Memory goes back before the next equation.
+    std::vector<Expr>().swap(Exprs);
+    std::vector<std::uint64_t>().swap(Failed);
+    if (GaveUp)
+        return ExactOutcome::OverBudget;
+    if (Found == None)
+        return ExactOutcome::Impossible;
+    Combination = Found;
+    return ExactOutcome::Found;
+}
