@@ -592,7 +592,13 @@ std::uint64_t Solve(int e, int j, Class C)
     const int Count = Choices(E.Ops[static_cast<std::size_t>(j)], Operator, Added);
     std::vector<Entry> Single;
     std::uint64_t Best = None;
-    if (const std::vector<Entry>* Operand = ValuesOf(T, Single)) {
+    const std::vector<Entry>* Operand = ValuesOf(T, Single);
+    // A listed prefix with fewer values than the group is the cheaper side to go
+    // through: one lookup in the group per prefix value, instead of a search of the
+    // prefix per group value, which the residues rarely cut when the prefix is large.
+    const bool ThroughPrefix = T.IsGroup && E.Split == j - 1 && E.Keys.size() <= MostPrefixValues &&
+                               (Operand == nullptr || E.Keys.size() < Operand->size());
+    if (Operand != nullptr && !ThroughPrefix) {
         for (const Entry& V : *Operand)
             for (int k = 0; k < Count; ++k) {
                 const std::uint64_t Rest = Solve(e, j - 1, Before(C, Operator[k], V.Key));
@@ -601,7 +607,7 @@ std::uint64_t Solve(int e, int j, Class C)
                 if (Rest != None)
                     return V.Number + Added[k] + Rest;
             }
-    } else if (E.Split == j - 1 && E.Keys.size() <= MostPrefixValues) {
+    } else if (ThroughPrefix) {
         // The group is the most significant part, so every prefix value is tried.
         const int Group = T.Group;
         const int GroupLast = static_cast<int>(Exprs[Group].Terms.size()) - 1;
