@@ -2,9 +2,9 @@
 # Proves that two versions of the board solver's flood do the same work: each version's
 # source gets a trace of every Expand call and every count stored by the flood, hashed in
 # order, and both must print the same report and the same trace on the worst case and on
-# random boards. The traced builds are made here and are not part of the program.
+# random boards. The traced builds, made by tests/flood-trace.sh (whose anchors both files
+# must hold), are for checking only and are not part of the program.
 #   bench/flood-identity.sh [--boards N] [--seed S] OLD_GAME_CPP NEW_GAME_CPP
-# The traced builds are made by tests/flood-trace.sh, whose anchors both files must hold.
 set -euo pipefail
 boards=300 seed=1
 while [ $# -gt 0 ]; do
