@@ -2,6 +2,8 @@
 // evaluating strictly from left to right, and prints the first combination that
 // gives the required result. Reads "velkora.in" in the current directory.
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -134,11 +136,52 @@ void Input()
             Operator[Operators++] = i;
 }
 
+// The search evaluates the combinations in batches of consecutive numbers, side by
+// side. One evaluation is a chain through its running total, a multiply or an add
+// and a select per operand, that cannot be shortened; evaluated side by side, the
+// chains of a batch overlap, and the arithmetic of all lanes becomes short loops
+// over small arrays that the compiler turns into vector instructions. A batch starts
+// at a multiple of 3^LaneSlots, so its lanes differ only in the slots below
+// LaneSlots: the higher slots' operators are the same for every lane and are written
+// into the text once per batch, and the text's numbers are read once for all lanes.
+// Each lane still evaluates its own combination in full, operand by operand; no
+// value passes from one lane, or one batch, to another.
+const int LaneSlots = 3;
+const int LaneCount = 27;  // 3^LaneSlots, one combination each
+// Whole vectors of four lanes: lane 27 is padding, never compared with the result.
+const int LaneWidth = 28;
+using Lanes = std::array<std::uint32_t, LaneWidth>;
+
+// Lane l of a batch evaluates the batch's first combination number plus l, so its
+// digit for slot k < LaneSlots is digit k of l in base 3.
+constexpr int LaneDigit(int Lane, int Slot)
+{
+    for (int k = 0; k < Slot; ++k)
+        Lane /= 3;
+    return Lane % 3;
+}
+
+// Per slot below LaneSlots, all ones in the lanes whose operator there has the digit.
+constexpr std::array<Lanes, LaneSlots> LaneMasks(int Digit)
+{
+    std::array<Lanes, LaneSlots> Masks{};
+    for (int k = 0; k < LaneSlots; ++k)
+        for (int l = 0; l < LaneCount; ++l)
+            Masks[k][l] = LaneDigit(l, k) == Digit ? ~0u : 0u;
+    return Masks;
+}
+constexpr std::array<Lanes, LaneSlots> LaneTimes = LaneMasks(2);
+constexpr std::array<Lanes, LaneSlots> LaneMinus = LaneMasks(1);
+
+// For every position of Expression, the slot below LaneSlots that lies there, or -1:
+// the operator there is then the lane's own, not the one in the text.
+int LaneSlotAt[100];
+
 void SetOperators(int a)
 {
-    // The search calls this with 0, 1, 2, ... in turn, and going from a - 1 to a
-    // changes only the digits up to the lowest one that is not 0: the digits above
-    // it are already in place, so the loop stops there.
+    // The search calls this with the first combination of every batch in turn, and
+    // going from one to the next changes only the digits up to the lowest one that
+    // is not 0: the digits above it are already in place, so the loop stops there.
     for (int k = 0; k < Operators; ++k) {
         const int Digit = a % 3;
         Expression[Operator[k]] = "+-*"[Digit];
@@ -148,8 +191,8 @@ void SetOperators(int a)
     }
 }
 
-// Values are the 32 bits of the result: all arithmetic wraps around.
-std::uint32_t EvaluateExpr();
+// Values are the 32 bits of the result, one per lane: all arithmetic wraps around.
+Lanes EvaluateExpr();
 
 bool IsDigit(char Character)
 {
@@ -166,51 +209,83 @@ std::uint32_t ReadNumber(const char*& Here)
     return Number;
 }
 
-// A parenthesised group at Position; Position is left just after it. Plain numbers
-// never come here: EvaluateExpr reads them itself.
-std::uint32_t EvaluateTerm()
+// A parenthesised group at Position, in every lane; Position is left just after it.
+// Plain numbers never come here: EvaluateExpr reads them itself.
+Lanes EvaluateTerm()
 {
     // A missing operand at the end of the text counts as 0.
     if (Expression[Position] == '\0')
-        return 0;
+        return Lanes{};
     ++Position;  // taken for an opening parenthesis
-    const std::uint32_t Group = EvaluateExpr();
+    const Lanes Group = EvaluateExpr();
     if (Expression[Position] != '\0')
         ++Position;  // over the closing parenthesis
     return Group;
 }
 
-std::uint32_t EvaluateExpr()
+// An operand is a number, the same in every lane, or a group, with a value per lane.
+std::uint32_t LaneValue(std::uint32_t Number, int)
 {
-    std::uint32_t Total = 0;
+    return Number;
+}
+
+std::uint32_t LaneValue(const Lanes& Group, int Lane)
+{
+    return Group[Lane];
+}
+
+// Applies the operator Sign, or the lanes' own operators at slot Slot when that is
+// not -1, to every lane's total and operand.
+template <typename Operand>
+void Combine(Lanes& Total, char Sign, int Slot, const Operand& Value)
+{
+    if (Slot >= 0) {
+        // Chosen by masks, not branches: the operator differs from lane to lane.
+        const Lanes& Times = LaneTimes[static_cast<std::size_t>(Slot)];
+        const Lanes& Minus = LaneMinus[static_cast<std::size_t>(Slot)];
+        for (int l = 0; l < LaneWidth; ++l) {
+            const std::uint32_t Number = LaneValue(Value, l);
+            const std::uint32_t Addend = (Number ^ Minus[l]) - Minus[l];  // Number or its negation
+            Total[l] = ((Total[l] * Number) & Times[l]) | ((Total[l] + Addend) & ~Times[l]);
+        }
+        return;
+    }
+    // One operator for all lanes: one branch a batch, not one per lane.
+    if (Sign == '*') {
+        for (int l = 0; l < LaneWidth; ++l)
+            Total[l] *= LaneValue(Value, l);
+    } else if (Sign == '-') {
+        for (int l = 0; l < LaneWidth; ++l)
+            Total[l] -= LaneValue(Value, l);
+    } else {
+        for (int l = 0; l < LaneWidth; ++l)
+            Total[l] += LaneValue(Value, l);
+    }
+}
+
+Lanes EvaluateExpr()
+{
+    Lanes Total{};
     char Sign = '+';  // the first operand is added to 0
+    int Slot = -1;
     // Plain numbers, the most operands, are read here with the cursor in a
     // register; Position is brought up to date around every group.
     const char* Here = Expression + Position;
     for (;;) {
-        std::uint32_t Operand;
         if (IsDigit(*Here)) {
-            Operand = ReadNumber(Here);
+            Combine(Total, Sign, Slot, ReadNumber(Here));
         } else {
             Position = static_cast<int>(Here - Expression);
-            Operand = EvaluateTerm();
+            const Lanes Group = EvaluateTerm();
             Here = Expression + Position;
+            Combine(Total, Sign, Slot, Group);
         }
-        // Chosen by masks, not branches: the operators change from one combination
-        // to the next, and a branch on them is mispredicted too often. The masks
-        // are looked up by the operator's distance from '*': '*' 0, '+' 1, '-' 3.
-        static const std::uint32_t TimesMask[4] = {~0u, 0, 0, 0};
-        static const std::uint32_t MinusMask[4] = {0, 0, 0, ~0u};
-        const unsigned Kind = static_cast<unsigned char>(Sign - '*');
-        const std::uint32_t Times = TimesMask[Kind];
-        const std::uint32_t Minus = MinusMask[Kind];
-        const std::uint32_t Addend = (Operand ^ Minus) - Minus;  // Operand or its negation
-        Total = ((Total * Operand) & Times) | ((Total + Addend) & ~Times);
         Sign = *Here;
         if (Sign != '+' && Sign != '-' && Sign != '*') {
             Position = static_cast<int>(Here - Expression);
             return Total;
         }
+        Slot = LaneSlotAt[Here - Expression];
         ++Here;
     }
 }
@@ -236,12 +311,23 @@ void Search()
     for (int k = 0; k < Operators && k < MostSlotsSearched; ++k)
         Combinations *= 3;
     const std::uint32_t Wanted = static_cast<std::uint32_t>(Result);
-    for (int a = 0; a < Combinations; ++a) {
-        SetOperators(a);
+    for (int& Slot : LaneSlotAt)
+        Slot = -1;
+    for (int k = 0; k < LaneSlots && k < Operators; ++k)
+        LaneSlotAt[Operator[k]] = k;
+    for (int Base = 0; Base < Combinations; Base += LaneCount) {
+        SetOperators(Base);
         Position = 0;
-        if (EvaluateExpr() == Wanted) {
-            Solvable = true;
-            return;
+        const Lanes Value = EvaluateExpr();
+        // A batch is cut short only when there are fewer than LaneSlots slots.
+        const int Valid = std::min(LaneCount, Combinations - Base);
+        for (int l = 0; l < Valid; ++l) {  // the lowest number first
+            if (Value[l] == Wanted) {
+                for (int k = 0; k < LaneSlots && k < Operators; ++k)
+                    Expression[Operator[k]] = "+-*"[LaneDigit(l, k)];
+                Solvable = true;
+                return;
+            }
         }
     }
     if (Operators > MostSlotsSearched)
