@@ -263,30 +263,39 @@ void Combine(Lanes& Total, char Sign, int Slot, const Operand& Value)
     }
 }
 
+// Evaluates the operand at Here, a number or a group, and hands its value to Use;
+// Here is left just after it.
+template <typename UseOperand>
+void EvaluateOperand(const char*& Here, UseOperand Use)
+{
+    if (IsDigit(*Here)) {
+        Use(ReadNumber(Here));
+    } else {
+        Position = static_cast<int>(Here - Expression);
+        Use(EvaluateTerm());
+        Here = Expression + Position;
+    }
+}
+
 Lanes EvaluateExpr()
 {
-    Lanes Total{};
-    char Sign = '+';  // the first operand is added to 0
-    int Slot = -1;
-    // Plain numbers, the most operands, are read here with the cursor in a
-    // register; Position is brought up to date around every group.
+    Lanes Total;
+    // Plain numbers, the most operands, are read with the cursor in a register;
+    // Position is brought up to date around every group.
     const char* Here = Expression + Position;
+    EvaluateOperand(Here, [&Total](const auto& Value) {
+        for (int l = 0; l < LaneWidth; ++l)
+            Total[l] = LaneValue(Value, l);
+    });
     for (;;) {
-        if (IsDigit(*Here)) {
-            Combine(Total, Sign, Slot, ReadNumber(Here));
-        } else {
-            Position = static_cast<int>(Here - Expression);
-            const Lanes Group = EvaluateTerm();
-            Here = Expression + Position;
-            Combine(Total, Sign, Slot, Group);
-        }
-        Sign = *Here;
+        const char Sign = *Here;
         if (Sign != '+' && Sign != '-' && Sign != '*') {
             Position = static_cast<int>(Here - Expression);
             return Total;
         }
-        Slot = LaneSlotAt[Here - Expression];
+        const int Slot = LaneSlotAt[Here - Expression];
         ++Here;
+        EvaluateOperand(Here, [&Total, Sign, Slot](const auto& Value) { Combine(Total, Sign, Slot, Value); });
     }
 }
 
@@ -319,6 +328,12 @@ void Search()
         SetOperators(Base);
         Position = 0;
         const Lanes Value = EvaluateExpr();
+        // Most batches hold no match: one test for all lanes, without a branch each.
+        std::uint32_t Matched = 0;
+        for (int l = 0; l < LaneWidth; ++l)
+            Matched |= Value[l] == Wanted ? ~0u : 0u;
+        if (Matched == 0)
+            continue;
         // A batch is cut short only when there are fewer than LaneSlots slots.
         const int Valid = std::min(LaneCount, Combinations - Base);
         for (int l = 0; l < Valid; ++l) {  // the lowest number first
