@@ -2,6 +2,7 @@
 // segments of a path between them, where the path may run around the board through
 // a margin one cell wide. Reads "game.in" in the current directory.
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
@@ -18,7 +19,6 @@ int Height;
 // [column][row]: 1 for an occupied cell. Bytes rather than ints keep both grids
 // within the first-level cache together, which the flood's walks along rows need.
 signed char Matrix[80][80];
-int Value[80][80];   // [column][row]: least segment count found so far
 int StartX;
 int StartY;
 int DestX;
@@ -115,140 +115,97 @@ void Input()
     }
 }
 
-// Runs. Most cells a walk meets already hold the walking count and are free, and
-// passing them changes nothing. So each row and each column keeps a mask of where
-// runs of alike cells (the same count and occupancy) may start: bit i is clear only
-// when cell i is known to be alike to cell i - 1. A walk that stands on a cell it
-// passes can then go straight on past the cells alike to it. A store sets the bits
-// on both sides of its cell, and a walk clears the bit between two cells that it
-// finds alike, so the walks meet every cell that a walk through every cell would
-// do anything at, and make exactly the same stores and calls.
-using Runs = std::uint64_t[2];  // bits 0 to 79, and bit 80 for the end of the line
-Runs RowRuns[80];     // [row]: bit x for cell (x, row)
-Runs ColumnRuns[80];  // [column]: bit y for cell (column, y)
+// The walks' view of the grid: each cell's count and occupancy together as one key,
+// 2 x count + 1 when occupied, so that the test a walk makes on most cells it meets
+// (does it hold my count, and is it free) is one comparison. The cells on the
+// recursion's stack are distinct and each holds one more than the one before, so
+// no count passes 6400 and keys fit. A border of sentinel cells of key 0 surrounds
+// the grid: no walk passes them (as no walk passes the start cell, count 0), so
+// walks west and north need no test for the end of their line.
+using Key = std::uint16_t;
+const Key UnreachedKey = 0xFFFE;  // above every key stored, occupied or not
+const int Border = 4;
+const int Column = 128;  // keys from one column to the next: a power of 2, for CellOf
+Key Cells[(1 + 80 + 1) * Column];
+// A flood touches only columns 0 to EastMost and rows 0 to SouthMost: walks east and
+// south end at the margin, and walks west and north at 0, so only the start cell can
+// lie beyond the margin. Only those are reset, and a cell outside is unreached.
+int EastMost;
+int SouthMost;
 
-// Sets bits i and i + 1: cell i changed, so it may differ from both its neighbours.
-void Split(Runs& Mask, int i)
+inline int IndexOf(int x, int y)
 {
-    Mask[i >> 6] |= std::uint64_t{3} << (i & 63);
-    if (i == 63)
-        Mask[1] |= 1;
+    return (1 + x) * Column + Border + y;
 }
 
-void Join(Runs& Mask, int i)
-{
-    Mask[i >> 6] &= ~(std::uint64_t{1} << (i & 63));
-}
+void Expand(int a, int b);
 
-// Before a flood nothing is known to be alike.
-void ResetRuns()
+// Walks one line out of a cell: west (Across, Step -1), east (Across, +1), north
+// or south, from cell From of the line up to Last at most, and lowers to Count
+// every cell that holds more. Lowered free cells are flooded from at once; an
+// occupied cell met ends the line (when lowered, with no call: a call on it would
+// return at once).
+template <int Step>
+[[gnu::always_inline]] inline void Walk(int From, int Last, int Line, int Count)
 {
-    for (Runs& Mask : RowRuns)
-        Mask[0] = Mask[1] = ~std::uint64_t{0};
-    for (Runs& Mask : ColumnRuns)
-        Mask[0] = Mask[1] = ~std::uint64_t{0};
-}
-
-// Inlined, like Reach below, into the walks.
-[[gnu::always_inline]] inline void Store(int x, int y, int Count)
-{
-    Value[x][y] = Count;
-    Split(RowRuns[y], x);
-    Split(ColumnRuns[x], y);
-}
-
-// Walking up (east or south) from cell i, which the walk passed: the next cell that
-// may not be alike to it, 80 when there is none. Unless cell i was the walk's first,
-// it is alike to the cell before it, and the mask learns so first.
-inline int PastUp(Runs& Mask, int i, bool First)
-{
-    if (!First)
-        Join(Mask, i);
-    if (i < 63) {
-        const std::uint64_t Low = Mask[0] & (~std::uint64_t{0} << (i + 1));
-        if (Low != 0)
-            return std::countr_zero(Low);
-        i = 63;
+    const Key Passing = Key(2 * Count);
+    for (Key* Cell = Cells + From;; Cell += Step) {
+        while (*Cell == Passing)
+            Cell += Step;
+        const Key Met = *Cell;
+        if (Met <= Passing + 1)  // a smaller count, or this one on an occupied cell
+            return;
+        const unsigned i = unsigned(Cell - Cells);
+        // A walk east or south may pass cells beyond its end, but lowers none.
+        if (Step > 0 && i > unsigned(Last))
+            return;
+        const bool Across = Step == Column || Step == -Column;
+        const int x = Across ? int(i / Column) - 1 : Line;
+        const int y = Across ? Line : int(i % Column) - Border;
+        const Key Occupied = Met & 1;
+        *Cell = Key(Passing + Occupied);  // the store: cell (x, y) takes Count
+        if (Occupied)
+            return;
+        Expand(x, y);
     }
-    // Bit 80 is never cleared, so there is always a next bit; saying so saves a test.
-    const std::uint64_t PastEnd = std::uint64_t{1} << (80 - 64);
-    return 64 + std::countr_zero((Mask[1] | PastEnd) & (~std::uint64_t{0} << (i + 1 - 64)));
 }
-
-// Walking down (west or north) from cell i, which the walk passed: the next cell
-// that may not be alike to it, -1 when there is none. Unless cell i was the walk's
-// first, it is alike to the cell before it, and the mask learns so first.
-inline int PastDown(Runs& Mask, int i, bool First)
-{
-    if (!First)
-        Join(Mask, i + 1);
-    if (i >= 64) {
-        const std::uint64_t High = Mask[1] & (~std::uint64_t{0} >> (127 - i));
-        if (High != 0)
-            return 64 + 63 - std::countl_zero(High) - 1;
-        i = 63;
-    }
-    // Bit 0 is never cleared, so there is always a bit at or below i.
-    return 63 - std::countl_zero((Mask[0] & (~std::uint64_t{0} >> (63 - i))) | 1) - 1;
-}
-
-enum Step {
-    Stop,     // the line ends here
-    Lowered,  // the cell took the walking count and the line goes on
-    Passed,   // the cell already held the walking count and the line goes on
-};
-
-// Lowers cell (x, y) to Count if that is less than it holds, and floods on from
-// it at once. Says whether the line being walked goes on past the cell. Inlined
-// into the walks: a call for every cell met cost a fifth of the flood's time.
-[[gnu::always_inline]] inline Step Reach(int x, int y, int Count);
 
 void Expand(int a, int b)
 {
-    if ((a != StartX || b != StartY) && Matrix[a][b] == 1)
-        return;
+    const int Here = IndexOf(a, b);
     // Nested calls only store larger counts, so this cell's count stays put.
-    const int Count = Value[a][b] + 1;
-    // After a cell that took the count, the next one most likely differs from it:
-    // only a cell passed is worth a look at the mask.
-    for (int x = a - 1; x >= 0;) {
-        const Step Went = Reach(x, b, Count);
-        if (Went == Stop)
-            break;
-        x = Went == Lowered ? x - 1 : PastDown(RowRuns[b], x, x == a - 1);
-    }
-    const int East = Width + 1;  // read once: the walks' calls hide it from the compiler
-    for (int x = a + 1; x <= East;) {
-        const Step Went = Reach(x, b, Count);
-        if (Went == Stop)
-            break;
-        x = Went == Lowered ? x + 1 : PastUp(RowRuns[b], x, x == a + 1);
-    }
-    for (int y = b - 1; y >= 0;) {
-        const Step Went = Reach(a, y, Count);
-        if (Went == Stop)
-            break;
-        y = Went == Lowered ? y - 1 : PastDown(ColumnRuns[a], y, y == b - 1);
-    }
-    const int South = Height + 1;
-    for (int y = b + 1; y <= South;) {
-        const Step Went = Reach(a, y, Count);
-        if (Went == Stop)
-            break;
-        y = Went == Lowered ? y + 1 : PastUp(ColumnRuns[a], y, y == b + 1);
-    }
+    const int Count = Cells[Here] / 2 + 1;
+    Walk<-Column>(Here - Column, 0, b, Count);
+    Walk<+Column>(Here + Column, IndexOf(Width + 1, b), b, Count);
+    Walk<-1>(Here - 1, 0, a, Count);
+    Walk<+1>(Here + 1, IndexOf(a, Height + 1), a, Count);
 }
 
-inline Step Reach(int x, int y, int Count)
+// Before a flood every cell it can touch is unreached, but the start.
+void Reset()
 {
-    // Most cells met already hold Count, so that case is tested first.
-    if (Value[x][y] == Count)
-        return Matrix[x][y] != 1 ? Passed : Stop;
-    if (Value[x][y] < Count)
-        return Stop;
-    Store(x, y, Count);
-    Expand(x, y);
-    return Matrix[x][y] != 1 ? Lowered : Stop;
+    EastMost = std::max(Width + 1, StartX);
+    SouthMost = std::max(Height + 1, StartY);
+    for (int x = 0; x <= EastMost; ++x)
+        for (int y = 0; y <= SouthMost; ++y)
+            Cells[IndexOf(x, y)] = Key(UnreachedKey | Matrix[x][y]);
+    // A walk east or south may look past its end, and must find there no stale
+    // passing key that would lead it further.
+    if (EastMost < 79)
+        for (int y = 0; y <= SouthMost; ++y)
+            Cells[IndexOf(EastMost + 1, y)] = UnreachedKey;
+    if (SouthMost < 79)
+        for (int x = 0; x <= EastMost; ++x)
+            Cells[IndexOf(x, SouthMost + 1)] = UnreachedKey;
+    Cells[IndexOf(StartX, StartY)] = Key(Matrix[StartX][StartY]);
+}
+
+// The count the flood found for cell (x, y), Unreached when none.
+int CountAt(int x, int y)
+{
+    if (x > EastMost || y > SouthMost || Cells[IndexOf(x, y)] >= UnreachedKey)
+        return Unreached;
+    return Cells[IndexOf(x, y)] / 2;
 }
 
 bool InGrid(int Coordinate)
@@ -270,21 +227,18 @@ void Output()
             continue;
         const bool OnGrid = InGrid(StartX) && InGrid(StartY) && InGrid(DestX) && InGrid(DestY);
         if (OnGrid) {
-            for (auto& Column : Value)
-                for (int& Cell : Column)
-                    Cell = Unreached;
-            Value[StartX][StartY] = 0;
-            ResetRuns();
+            Reset();
             Expand(StartX, StartY);
         } else {
             // Written before the pair's line, so that the line stays whole on a terminal.
             Note() << "pair " << Pair << " has a coordinate outside 0 to 79" << std::endl;
         }
         std::cout << "Pair " << Pair << ": ";
-        if (!OnGrid || Value[DestX][DestY] == Unreached)
+        const int Found = OnGrid ? CountAt(DestX, DestY) : Unreached;
+        if (Found == Unreached)
             std::cout << "impossible." << std::endl;
         else
-            std::cout << Value[DestX][DestY] << " segments." << std::endl;
+            std::cout << Found << " segments." << std::endl;
         ++Pair;
     }
     std::cout << std::endl;
