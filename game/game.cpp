@@ -116,55 +116,118 @@ void Input()
 }
 
 // The walks' view of the grid: each cell's count and occupancy together as one key,
-// 2 x count + 1 when occupied, so that the test a walk makes on most cells it meets
-// (does it hold my count, and is it free) is one comparison. The cells on the
-// recursion's stack are distinct and each holds one more than the one before, so
-// no count passes 6400 and keys fit. A border of sentinel cells of key 0 surrounds
-// the grid: no walk passes them (as no walk passes the start cell, count 0), so
-// walks west and north need no test for the end of their line.
+// 2 x count, + 1 when the cell is free. A walk with count c passes the free cells
+// that hold c, key 2c + 1, and stops at every smaller key: a smaller count, or c on
+// an occupied cell. So one comparison of the key tells a walk all it needs. The
+// cells on the recursion's stack are distinct and each holds one more than the one
+// before, so no count passes 6400 and keys fit.
+//
+// The keys are kept twice, by columns and by rows, so that every walk reads
+// neighbouring keys: where a walk passes one cell it most likely passes many, and
+// then it compares eight at a time, as two 64-bit words. Both copies take every store.
+// Each line has a border of sentinel cells of key 0 at both ends: no walk passes
+// them (as no walk passes the start cell, count 0), so walks west and north need no
+// test for the end of their line, and no word read leaves the line.
 using Key = std::uint16_t;
-const Key UnreachedKey = 0xFFFE;  // above every key stored, occupied or not
-const int Border = 4;
-const int Column = 128;  // keys from one column to the next: a power of 2, for CellOf
-Key Cells[(1 + 80 + 1) * Column];
+const Key UnreachedKey = 0xFFFE;  // + 1 when free: above every key stored
+const int Border = 8;             // the keys of two words
+const int Line = 128;             // keys from one line to the next: a power of 2
+const int ByRow = (1 + 80 + 1) * Line;
+Key Keys[2 * ByRow];  // by columns, [1 + x][Border + y], then by rows, [1 + y][Border + x]
 // A flood touches only columns 0 to EastMost and rows 0 to SouthMost: walks east and
 // south end at the margin, and walks west and north at 0, so only the start cell can
 // lie beyond the margin. Only those are reset, and a cell outside is unreached.
 int EastMost;
 int SouthMost;
 
-inline int IndexOf(int x, int y)
+inline int ColumnIndex(int x, int y)
 {
-    return (1 + x) * Column + Border + y;
+    return (1 + x) * Line + Border + y;
+}
+
+inline int RowIndex(int x, int y)
+{
+    return ByRow + (1 + y) * Line + Border + x;
+}
+
+// The lanes of a word of keys, in the order of the cells in memory: the first cell
+// in the word, walking up, that does not hold the passing key (Word holds the keys
+// xor the passing key), and walking down, the last such cell.
+inline int FirstLane(std::uint64_t Word)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        return std::countr_zero(Word) / 16;
+    else
+        return std::countl_zero(Word) / 16;
+}
+
+inline int LastLane(std::uint64_t Word)
+{
+    if constexpr (std::endian::native == std::endian::little)
+        return 3 - std::countl_zero(Word) / 16;
+    else
+        return 3 - std::countr_zero(Word) / 16;
+}
+
+inline std::uint64_t WordAt(const Key* Cell)
+{
+    std::uint64_t Word;
+    std::memcpy(&Word, Cell, sizeof Word);
+    return Word;
+}
+
+// From a cell that a walk passes, and the one after it, in the walk's direction
+// (Step): the first cell after them that the walk does not pass. Called only then:
+// on most boards the runs that walks pass are short.
+template <int Step>
+[[gnu::noinline]] Key* Skip(Key* Cell, Key Passing)
+{
+    const std::uint64_t Pass = Passing * std::uint64_t{0x0001000100010001};
+    // Words of four keys, the cells from Cell on in the walk's direction.
+    auto Lane = [Pass](Key* Cell, std::uint64_t Word) {
+        return Step > 0 ? Cell + FirstLane(Word ^ Pass) : Cell - 3 + LastLane(Word ^ Pass);
+    };
+    for (Cell += 2 * Step;; Cell += 8 * Step) {
+        std::uint64_t Word = WordAt(Step > 0 ? Cell : Cell - 3);
+        if (Word != Pass)
+            return Lane(Cell, Word);
+        Word = WordAt(Step > 0 ? Cell + 4 : Cell - 7);
+        if (Word != Pass)
+            return Lane(Cell + 4 * Step, Word);
+    }
 }
 
 void Expand(int a, int b);
 
-// Walks one line out of a cell: west (Across, Step -1), east (Across, +1), north
-// or south, from cell From of the line up to Last at most, and lowers to Count
-// every cell that holds more. Lowered free cells are flooded from at once; an
-// occupied cell met ends the line (when lowered, with no call: a call on it would
-// return at once).
-template <int Step>
-[[gnu::always_inline]] inline void Walk(int From, int Last, int Line, int Count)
+// Walks one line out of cell (a, b): west or east (Across) in row b, north or south
+// in column a, up to cell Last at most, and lowers to the walk's count every cell
+// that holds more. Lowered free cells are flooded from at once; an occupied cell met
+// ends the line (when lowered, with no call: a call on it would return at once).
+template <bool Across, int Step>
+[[gnu::always_inline]] inline void Walk(int a, int b, int Last, int Count)
 {
-    const Key Passing = Key(2 * Count);
-    for (Key* Cell = Cells + From;; Cell += Step) {
-        while (*Cell == Passing)
-            Cell += Step;
-        const Key Met = *Cell;
-        if (Met <= Passing + 1)  // a smaller count, or this one on an occupied cell
+    const Key Passing = Key(2 * Count + 1);
+    for (Key* Cell = Keys + (Across ? RowIndex(a, b) : ColumnIndex(a, b)) + Step;; Cell += Step) {
+        Key Met = *Cell;
+        if (Met == Passing) {
+            Met = Cell[Step];
+            if (Met == Passing) {
+                Cell = Skip<Step>(Cell, Passing);
+                Met = *Cell;
+            } else {
+                Cell += Step;
+            }
+        }
+        if (Met < Passing)
             return;
-        const unsigned i = unsigned(Cell - Cells);
+        const int i = int(unsigned(Cell - Keys) % Line) - Border;
         // A walk east or south may pass cells beyond its end, but lowers none.
-        if (Step > 0 && i > unsigned(Last))
+        if (Step > 0 && i > Last)
             return;
-        const bool Across = Step == Column || Step == -Column;
-        const int x = Across ? int(i / Column) - 1 : Line;
-        const int y = Across ? Line : int(i % Column) - Border;
-        const Key Occupied = Met & 1;
-        *Cell = Key(Passing + Occupied);  // the store: cell (x, y) takes Count
-        if (Occupied)
+        const int x = Across ? i : a, y = Across ? b : i;
+        const Key Free = Met & 1;
+        *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - 1 + Free);  // the store: cell (x, y) takes Count
+        if (!Free)
             return;
         Expand(x, y);
     }
@@ -172,13 +235,17 @@ template <int Step>
 
 void Expand(int a, int b)
 {
-    const int Here = IndexOf(a, b);
     // Nested calls only store larger counts, so this cell's count stays put.
-    const int Count = Cells[Here] / 2 + 1;
-    Walk<-Column>(Here - Column, 0, b, Count);
-    Walk<+Column>(Here + Column, IndexOf(Width + 1, b), b, Count);
-    Walk<-1>(Here - 1, 0, a, Count);
-    Walk<+1>(Here + 1, IndexOf(a, Height + 1), a, Count);
+    const int Count = Keys[ColumnIndex(a, b)] / 2 + 1;
+    Walk<true, -1>(a, b, 0, Count);
+    Walk<true, +1>(a, b, Width + 1, Count);
+    Walk<false, -1>(a, b, 0, Count);
+    Walk<false, +1>(a, b, Height + 1, Count);
+}
+
+inline void SetKey(int x, int y, Key Value)
+{
+    Keys[ColumnIndex(x, y)] = Keys[RowIndex(x, y)] = Value;
 }
 
 // Before a flood every cell it can touch is unreached, but the start.
@@ -188,24 +255,24 @@ void Reset()
     SouthMost = std::max(Height + 1, StartY);
     for (int x = 0; x <= EastMost; ++x)
         for (int y = 0; y <= SouthMost; ++y)
-            Cells[IndexOf(x, y)] = Key(UnreachedKey | Matrix[x][y]);
+            SetKey(x, y, Key(UnreachedKey + 1 - Matrix[x][y]));
     // A walk east or south may look past its end, and must find there no stale
     // passing key that would lead it further.
     if (EastMost < 79)
         for (int y = 0; y <= SouthMost; ++y)
-            Cells[IndexOf(EastMost + 1, y)] = UnreachedKey;
+            Keys[RowIndex(EastMost + 1, y)] = UnreachedKey;
     if (SouthMost < 79)
         for (int x = 0; x <= EastMost; ++x)
-            Cells[IndexOf(x, SouthMost + 1)] = UnreachedKey;
-    Cells[IndexOf(StartX, StartY)] = Key(Matrix[StartX][StartY]);
+            Keys[ColumnIndex(x, SouthMost + 1)] = UnreachedKey;
+    SetKey(StartX, StartY, Key(1 - Matrix[StartX][StartY]));
 }
 
 // The count the flood found for cell (x, y), Unreached when none.
 int CountAt(int x, int y)
 {
-    if (x > EastMost || y > SouthMost || Cells[IndexOf(x, y)] >= UnreachedKey)
+    if (x > EastMost || y > SouthMost || Keys[ColumnIndex(x, y)] >= UnreachedKey)
         return Unreached;
-    return Cells[IndexOf(x, y)] / 2;
+    return Keys[ColumnIndex(x, y)] / 2;
 }
 
 bool InGrid(int Coordinate)
