@@ -197,6 +197,13 @@ template <int Step>
     }
 }
 
+// The four walks out of a cell, and None.
+enum Direction { West, East, North, South, None };
+
+// A call on a cell that a walk lowered leaves out the walk back to where that walk
+// came from (Back): its first cell is the walk's cell or one the walk passed, which
+// holds one less than this call's count, so it would stop at once.
+template <Direction Back>
 void Expand(int a, int b);
 
 // Walks one line out of cell (a, b): west or east (Across) in row b, north or south
@@ -229,18 +236,23 @@ template <bool Across, int Step>
         *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - 1 + Free);  // the store: cell (x, y) takes Count
         if (!Free)
             return;
-        Expand(x, y);
+        Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South)>(x, y);
     }
 }
 
+template <Direction Back>
 void Expand(int a, int b)
 {
     // Nested calls only store larger counts, so this cell's count stays put.
     const int Count = Keys[ColumnIndex(a, b)] / 2 + 1;
-    Walk<true, -1>(a, b, 0, Count);
-    Walk<true, +1>(a, b, Width + 1, Count);
-    Walk<false, -1>(a, b, 0, Count);
-    Walk<false, +1>(a, b, Height + 1, Count);
+    if (Back != West)
+        Walk<true, -1>(a, b, 0, Count);
+    if (Back != East)
+        Walk<true, +1>(a, b, Width + 1, Count);
+    if (Back != North)
+        Walk<false, -1>(a, b, 0, Count);
+    if (Back != South)
+        Walk<false, +1>(a, b, Height + 1, Count);
 }
 
 inline void SetKey(int x, int y, Key Value)
@@ -295,7 +307,7 @@ void Output()
         const bool OnGrid = InGrid(StartX) && InGrid(StartY) && InGrid(DestX) && InGrid(DestY);
         if (OnGrid) {
             Reset();
-            Expand(StartX, StartY);
+            Expand<None>(StartX, StartY);
         } else {
             // Written before the pair's line, so that the line stays whole on a terminal.
             Note() << "pair " << Pair << " has a coordinate outside 0 to 79" << std::endl;
