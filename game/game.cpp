@@ -150,25 +150,6 @@ inline int RowIndex(int x, int y)
     return ByRow + (1 + y) * Line + Border + x;
 }
 
-// The lanes of a word of keys, in the order of the cells in memory: the first cell
-// in the word, walking up, that does not hold the passing key (Word holds the keys
-// xor the passing key), and walking down, the last such cell.
-inline int FirstLane(std::uint64_t Word)
-{
-    if constexpr (std::endian::native == std::endian::little)
-        return std::countr_zero(Word) / 16;
-    else
-        return std::countl_zero(Word) / 16;
-}
-
-inline int LastLane(std::uint64_t Word)
-{
-    if constexpr (std::endian::native == std::endian::little)
-        return 3 - std::countl_zero(Word) / 16;
-    else
-        return 3 - std::countr_zero(Word) / 16;
-}
-
 inline std::uint64_t WordAt(const Key* Cell)
 {
     std::uint64_t Word;
@@ -182,18 +163,28 @@ inline std::uint64_t WordAt(const Key* Cell)
 template <int Step>
 [[gnu::noinline]] Key* Skip(Key* Cell, Key Passing)
 {
+    // Whole words of four keys while all four pass (a comparison that does not
+    // depend on the order of bytes), two words a round.
     const std::uint64_t Pass = Passing * std::uint64_t{0x0001000100010001};
-    // Words of four keys, the cells from Cell on in the walk's direction.
-    auto Lane = [Pass](Key* Cell, std::uint64_t Word) {
-        return Step > 0 ? Cell + FirstLane(Word ^ Pass) : Cell - 3 + LastLane(Word ^ Pass);
+    // The word from Near on (in the walk's direction) holds the first cell that
+    // does not pass. Where the order of bytes is known, the lowest bit that differs
+    // tells which; key by key, the last branch, mispredicted, cost a quarter of
+    // the time on an empty board.
+    auto Found = [Pass, Passing](Key* Near, std::uint64_t Word) {
+        if constexpr (std::endian::native == std::endian::little)
+            return Step > 0 ? Near + std::countr_zero(Word ^ Pass) / 16
+                            : Near - std::countl_zero(Word ^ Pass) / 16;
+        while (*Near == Passing)
+            Near += Step;
+        return Near;
     };
     for (Cell += 2 * Step;; Cell += 8 * Step) {
         std::uint64_t Word = WordAt(Step > 0 ? Cell : Cell - 3);
         if (Word != Pass)
-            return Lane(Cell, Word);
+            return Found(Cell, Word);
         Word = WordAt(Step > 0 ? Cell + 4 : Cell - 7);
         if (Word != Pass)
-            return Lane(Cell + 4 * Step, Word);
+            return Found(Cell + 4 * Step, Word);
     }
 }
 
