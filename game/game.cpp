@@ -158,10 +158,10 @@ inline std::uint64_t WordAt(const Key* Cell)
 }
 
 // From a cell that a walk passes, and the one after it, in the walk's direction
-// (Step): the first cell after them that the walk does not pass. Called only then:
-// on most boards the runs that walks pass are short.
+// (Step): the first cell after them that the walk does not pass. Walks call it only
+// then: on most boards the runs that walks pass are short.
 template <int Step>
-[[gnu::noinline]] Key* Skip(Key* Cell, Key Passing)
+[[gnu::always_inline]] inline Key* Skip(Key* Cell, Key Passing)
 {
     // Whole words of four keys while all four pass (a comparison that does not
     // depend on the order of bytes), two words a round.
