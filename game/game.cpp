@@ -125,18 +125,19 @@ void Input()
 // The keys are kept twice, by columns and by rows, so that every walk reads
 // neighbouring keys: where a walk passes one cell it most likely passes many, and
 // then it compares eight at a time, as two 64-bit words. Both copies take every store.
-// Each line has a border of sentinel cells of key 0 at both ends: no walk passes
-// them (as no walk passes the start cell, count 0), so walks west and north need no
-// test for the end of their line, and no word read leaves the line.
+// Each line has sentinel cells of key 0 at both ends (a border before it, and the
+// unused end of its slot after it): no walk passes them (as no walk passes the start
+// cell, count 0), so walks west and north need no test for the end of their line,
+// and no word read leaves the line's slot.
 using Key = std::uint16_t;
 const Key UnreachedKey = 0xFFFE;  // + 1 when free: above every key stored
-const int Border = 8;             // the keys of two words
+const int Border = 8;             // a walk down reads at most four keys before its line
 const int Line = 128;             // keys from one line to the next: a power of 2
 const int ByRow = (1 + 80 + 1) * Line;
 Key Keys[2 * ByRow];  // by columns, [1 + x][Border + y], then by rows, [1 + y][Border + x]
-// A flood touches only columns 0 to EastMost and rows 0 to SouthMost: walks east and
-// south end at the margin, and walks west and north at 0, so only the start cell can
-// lie beyond the margin. Only those are reset, and a cell outside is unreached.
+// A flood touches only columns 0 to EastMost = max(W + 1, start column) and rows 0 to
+// SouthMost = max(H + 1, start row): walks east and south end at the margin, and walks
+// west and north at 0. Only those cells are reset, and a cell outside is unreached.
 int EastMost;
 int SouthMost;
 
@@ -168,8 +169,8 @@ template <int Step>
     const std::uint64_t Pass = Passing * std::uint64_t{0x0001000100010001};
     // The word from Near on (in the walk's direction) holds the first cell that
     // does not pass. Where the order of bytes is known, the lowest bit that differs
-    // tells which; key by key, the last branch, mispredicted, cost a quarter of
-    // the time on an empty board.
+    // tells which: key by key, the last comparison's mispredicted branch made the
+    // empty board a third slower.
     auto Found = [Pass, Passing](Key* Near, std::uint64_t Word) {
         if constexpr (std::endian::native == std::endian::little)
             return Step > 0 ? Near + std::countr_zero(Word ^ Pass) / 16
@@ -259,8 +260,8 @@ void Reset()
     for (int x = 0; x <= EastMost; ++x)
         for (int y = 0; y <= SouthMost; ++y)
             SetKey(x, y, Key(UnreachedKey + 1 - Matrix[x][y]));
-    // A walk east or south may look past its end, and must find there no stale
-    // passing key that would lead it further.
+    // A walk east or south may look past its end (and lowers nothing there): a
+    // reset cell just beyond stops it, where stale keys might lead it on.
     if (EastMost < 79)
         for (int y = 0; y <= SouthMost; ++y)
             Keys[RowIndex(EastMost + 1, y)] = UnreachedKey;
