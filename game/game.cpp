@@ -2,6 +2,7 @@
 // segments of a path between them, where the path may run around the board through
 // a margin one cell wide. Reads "game.in" in the current directory.
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdint>
@@ -18,7 +19,6 @@ int Height;
 // [column][row]: 1 for an occupied cell. Bytes rather than ints keep both grids
 // within the first-level cache together, which the flood's walks along rows need.
 signed char Matrix[80][80];
-int Value[80][80];   // [column][row]: least segment count found so far
 int StartX;
 int StartY;
 int DestX;
@@ -115,140 +115,168 @@ void Input()
     }
 }
 
-// Runs. Most cells a walk meets already hold the walking count and are free, and
-// passing them changes nothing. So each row and each column keeps a mask of where
-// runs of alike cells (the same count and occupancy) may start: bit i is clear only
-// when cell i is known to be alike to cell i - 1. A walk that stands on a cell it
-// passes can then go straight on past the cells alike to it. A store sets the bits
-// on both sides of its cell, and a walk clears the bit between two cells that it
-// finds alike, so the walks meet every cell that a walk through every cell would
-// do anything at, and make exactly the same stores and calls.
-using Runs = std::uint64_t[2];  // bits 0 to 79, and bit 80 for the end of the line
-Runs RowRuns[80];     // [row]: bit x for cell (x, row)
-Runs ColumnRuns[80];  // [column]: bit y for cell (column, y)
+// The walks' view of the grid: each cell's count and occupancy together as one key,
+// 2 x count, + 1 when the cell is free. A walk with count c passes the free cells
+// that hold c, key 2c + 1, and stops at every smaller key: a smaller count, or c on
+// an occupied cell. So one comparison of the key tells a walk all it needs. The
+// cells on the recursion's stack are distinct and each holds one more than the one
+// before, so no count passes 6400 and keys fit.
+//
+// The keys are kept twice, by columns and by rows, so that every walk reads
+// neighbouring keys: where a walk passes one cell it most likely passes many, and
+// then it compares eight at a time, as two 64-bit words. Both copies take every store.
+// Each line has sentinel cells of key 0 at both ends (a border before it, and the
+// unused end of its slot after it): no walk passes them (as no walk passes the start
+// cell, count 0), so walks west and north need no test for the end of their line,
+// and no word read leaves the line's slot.
+using Key = std::uint16_t;
+const Key UnreachedKey = 0xFFFE;  // + 1 when free: above every key stored
+const int Border = 8;             // a walk down reads at most four keys before its line
+const int Line = 128;             // keys from one line to the next: a power of 2
+const int ByRow = (1 + 80 + 1) * Line;
+Key Keys[2 * ByRow];  // by columns, [1 + x][Border + y], then by rows, [1 + y][Border + x]
+// A flood touches only columns 0 to EastMost = max(W + 1, start column) and rows 0 to
+// SouthMost = max(H + 1, start row): walks east and south end at the margin, and walks
+// west and north at 0. Only those cells are reset, and a cell outside is unreached.
+int EastMost;
+int SouthMost;
 
-// Sets bits i and i + 1: cell i changed, so it may differ from both its neighbours.
-void Split(Runs& Mask, int i)
+inline int ColumnIndex(int x, int y)
 {
-    Mask[i >> 6] |= std::uint64_t{3} << (i & 63);
-    if (i == 63)
-        Mask[1] |= 1;
+    return (1 + x) * Line + Border + y;
 }
 
-void Join(Runs& Mask, int i)
+inline int RowIndex(int x, int y)
 {
-    Mask[i >> 6] &= ~(std::uint64_t{1} << (i & 63));
+    return ByRow + (1 + y) * Line + Border + x;
 }
 
-// Before a flood nothing is known to be alike.
-void ResetRuns()
+inline std::uint64_t WordAt(const Key* Cell)
 {
-    for (Runs& Mask : RowRuns)
-        Mask[0] = Mask[1] = ~std::uint64_t{0};
-    for (Runs& Mask : ColumnRuns)
-        Mask[0] = Mask[1] = ~std::uint64_t{0};
+    std::uint64_t Word;
+    std::memcpy(&Word, Cell, sizeof Word);
+    return Word;
 }
 
-// Inlined, like Reach below, into the walks.
-[[gnu::always_inline]] inline void Store(int x, int y, int Count)
+// From a cell that a walk passes, and the one after it, in the walk's direction
+// (Step): the first cell after them that the walk does not pass. Walks call it only
+// then: on most boards the runs that walks pass are short.
+template <int Step>
+[[gnu::always_inline]] inline Key* Skip(Key* Cell, Key Passing)
 {
-    Value[x][y] = Count;
-    Split(RowRuns[y], x);
-    Split(ColumnRuns[x], y);
-}
-
-// Walking up (east or south) from cell i, which the walk passed: the next cell that
-// may not be alike to it, 80 when there is none. Unless cell i was the walk's first,
-// it is alike to the cell before it, and the mask learns so first.
-inline int PastUp(Runs& Mask, int i, bool First)
-{
-    if (!First)
-        Join(Mask, i);
-    if (i < 63) {
-        const std::uint64_t Low = Mask[0] & (~std::uint64_t{0} << (i + 1));
-        if (Low != 0)
-            return std::countr_zero(Low);
-        i = 63;
+    // Whole words of four keys while all four pass (a comparison that does not
+    // depend on the order of bytes), two words a round.
+    const std::uint64_t Pass = Passing * std::uint64_t{0x0001000100010001};
+    // The word from Near on (in the walk's direction) holds the first cell that
+    // does not pass. Where the order of bytes is known, the lowest bit that differs
+    // tells which: key by key, the last comparison's mispredicted branch made the
+    // empty board a third slower.
+    auto Found = [Pass, Passing](Key* Near, std::uint64_t Word) {
+        if constexpr (std::endian::native == std::endian::little)
+            return Step > 0 ? Near + std::countr_zero(Word ^ Pass) / 16
+                            : Near - std::countl_zero(Word ^ Pass) / 16;
+        while (*Near == Passing)
+            Near += Step;
+        return Near;
+    };
+    for (Cell += 2 * Step;; Cell += 8 * Step) {
+        std::uint64_t Word = WordAt(Step > 0 ? Cell : Cell - 3);
+        if (Word != Pass)
+            return Found(Cell, Word);
+        Word = WordAt(Step > 0 ? Cell + 4 : Cell - 7);
+        if (Word != Pass)
+            return Found(Cell + 4 * Step, Word);
     }
-    // Bit 80 is never cleared, so there is always a next bit; saying so saves a test.
-    const std::uint64_t PastEnd = std::uint64_t{1} << (80 - 64);
-    return 64 + std::countr_zero((Mask[1] | PastEnd) & (~std::uint64_t{0} << (i + 1 - 64)));
 }
 
-// Walking down (west or north) from cell i, which the walk passed: the next cell
-// that may not be alike to it, -1 when there is none. Unless cell i was the walk's
-// first, it is alike to the cell before it, and the mask learns so first.
-inline int PastDown(Runs& Mask, int i, bool First)
+// The four walks out of a cell, and None.
+enum Direction { West, East, North, South, None };
+
+// A call on a cell that a walk lowered leaves out the walk back to where that walk
+// came from (Back): its first cell is the walk's cell or one the walk passed, which
+// holds one less than this call's count, so it would stop at once.
+template <Direction Back>
+void Expand(int a, int b);
+
+// Walks one line out of cell (a, b): west or east (Across) in row b, north or south
+// in column a, up to cell Last at most, and lowers to the walk's count every cell
+// that holds more. Lowered free cells are flooded from at once; an occupied cell met
+// ends the line (when lowered, with no call: a call on it would return at once).
+template <bool Across, int Step>
+[[gnu::always_inline]] inline void Walk(int a, int b, int Last, int Count)
 {
-    if (!First)
-        Join(Mask, i + 1);
-    if (i >= 64) {
-        const std::uint64_t High = Mask[1] & (~std::uint64_t{0} >> (127 - i));
-        if (High != 0)
-            return 64 + 63 - std::countl_zero(High) - 1;
-        i = 63;
+    const Key Passing = Key(2 * Count + 1);
+    for (Key* Cell = Keys + (Across ? RowIndex(a, b) : ColumnIndex(a, b)) + Step;; Cell += Step) {
+        Key Met = *Cell;
+        if (Met == Passing) {
+            Met = Cell[Step];
+            if (Met == Passing) {
+                Cell = Skip<Step>(Cell, Passing);
+                Met = *Cell;
+            } else {
+                Cell += Step;
+            }
+        }
+        if (Met < Passing)
+            return;
+        const int i = int(unsigned(Cell - Keys) % Line) - Border;
+        // A walk east or south may pass cells beyond its end, but lowers none.
+        if (Step > 0 && i > Last)
+            return;
+        const int x = Across ? i : a, y = Across ? b : i;
+        const Key Free = Met & 1;
+        *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - 1 + Free);  // the store: cell (x, y) takes Count
+        if (!Free)
+            return;
+        Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South)>(x, y);
     }
-    // Bit 0 is never cleared, so there is always a bit at or below i.
-    return 63 - std::countl_zero((Mask[0] & (~std::uint64_t{0} >> (63 - i))) | 1) - 1;
 }
 
-enum Step {
-    Stop,     // the line ends here
-    Lowered,  // the cell took the walking count and the line goes on
-    Passed,   // the cell already held the walking count and the line goes on
-};
-
-// Lowers cell (x, y) to Count if that is less than it holds, and floods on from
-// it at once. Says whether the line being walked goes on past the cell. Inlined
-// into the walks: a call for every cell met cost a fifth of the flood's time.
-[[gnu::always_inline]] inline Step Reach(int x, int y, int Count);
-
+template <Direction Back>
 void Expand(int a, int b)
 {
-    if ((a != StartX || b != StartY) && Matrix[a][b] == 1)
-        return;
     // Nested calls only store larger counts, so this cell's count stays put.
-    const int Count = Value[a][b] + 1;
-    // After a cell that took the count, the next one most likely differs from it:
-    // only a cell passed is worth a look at the mask.
-    for (int x = a - 1; x >= 0;) {
-        const Step Went = Reach(x, b, Count);
-        if (Went == Stop)
-            break;
-        x = Went == Lowered ? x - 1 : PastDown(RowRuns[b], x, x == a - 1);
-    }
-    const int East = Width + 1;  // read once: the walks' calls hide it from the compiler
-    for (int x = a + 1; x <= East;) {
-        const Step Went = Reach(x, b, Count);
-        if (Went == Stop)
-            break;
-        x = Went == Lowered ? x + 1 : PastUp(RowRuns[b], x, x == a + 1);
-    }
-    for (int y = b - 1; y >= 0;) {
-        const Step Went = Reach(a, y, Count);
-        if (Went == Stop)
-            break;
-        y = Went == Lowered ? y - 1 : PastDown(ColumnRuns[a], y, y == b - 1);
-    }
-    const int South = Height + 1;
-    for (int y = b + 1; y <= South;) {
-        const Step Went = Reach(a, y, Count);
-        if (Went == Stop)
-            break;
-        y = Went == Lowered ? y + 1 : PastUp(ColumnRuns[a], y, y == b + 1);
-    }
+    const int Count = Keys[ColumnIndex(a, b)] / 2 + 1;
+    if (Back != West)
+        Walk<true, -1>(a, b, 0, Count);
+    if (Back != East)
+        Walk<true, +1>(a, b, Width + 1, Count);
+    if (Back != North)
+        Walk<false, -1>(a, b, 0, Count);
+    if (Back != South)
+        Walk<false, +1>(a, b, Height + 1, Count);
 }
 
-inline Step Reach(int x, int y, int Count)
+inline void SetKey(int x, int y, Key Value)
 {
-    // Most cells met already hold Count, so that case is tested first.
-    if (Value[x][y] == Count)
-        return Matrix[x][y] != 1 ? Passed : Stop;
-    if (Value[x][y] < Count)
-        return Stop;
-    Store(x, y, Count);
-    Expand(x, y);
-    return Matrix[x][y] != 1 ? Lowered : Stop;
+    Keys[ColumnIndex(x, y)] = Keys[RowIndex(x, y)] = Value;
+}
+
+// Before a flood every cell it can touch is unreached, but the start.
+void Reset()
+{
+    EastMost = std::max(Width + 1, StartX);
+    SouthMost = std::max(Height + 1, StartY);
+    for (int x = 0; x <= EastMost; ++x)
+        for (int y = 0; y <= SouthMost; ++y)
+            SetKey(x, y, Key(UnreachedKey + 1 - Matrix[x][y]));
+    // A walk east or south may look past its end (and lowers nothing there): a
+    // reset cell just beyond stops it, where stale keys might lead it on.
+    if (EastMost < 79)
+        for (int y = 0; y <= SouthMost; ++y)
+            Keys[RowIndex(EastMost + 1, y)] = UnreachedKey;
+    if (SouthMost < 79)
+        for (int x = 0; x <= EastMost; ++x)
+            Keys[ColumnIndex(x, SouthMost + 1)] = UnreachedKey;
+    SetKey(StartX, StartY, Key(1 - Matrix[StartX][StartY]));
+}
+
+// The count the flood found for cell (x, y), Unreached when none.
+int CountAt(int x, int y)
+{
+    if (x > EastMost || y > SouthMost || Keys[ColumnIndex(x, y)] >= UnreachedKey)
+        return Unreached;
+    return Keys[ColumnIndex(x, y)] / 2;
 }
 
 bool InGrid(int Coordinate)
@@ -270,21 +298,18 @@ void Output()
             continue;
         const bool OnGrid = InGrid(StartX) && InGrid(StartY) && InGrid(DestX) && InGrid(DestY);
         if (OnGrid) {
-            for (auto& Column : Value)
-                for (int& Cell : Column)
-                    Cell = Unreached;
-            Value[StartX][StartY] = 0;
-            ResetRuns();
-            Expand(StartX, StartY);
+            Reset();
+            Expand<None>(StartX, StartY);
         } else {
             // Written before the pair's line, so that the line stays whole on a terminal.
             Note() << "pair " << Pair << " has a coordinate outside 0 to 79" << std::endl;
         }
         std::cout << "Pair " << Pair << ": ";
-        if (!OnGrid || Value[DestX][DestY] == Unreached)
+        const int Found = OnGrid ? CountAt(DestX, DestY) : Unreached;
+        if (Found == Unreached)
             std::cout << "impossible." << std::endl;
         else
-            std::cout << Value[DestX][DestY] << " segments." << std::endl;
+            std::cout << Found << " segments." << std::endl;
         ++Pair;
     }
     std::cout << std::endl;

@@ -3,11 +3,16 @@
 # through every cell, in the same order, not only reach the same counts. This builds
 # the solver with a trace of both hashed in order (a build for checking, not the
 # program), and either leaves it as BINARY, or runs it on CASE.in and compares the
-# trace with CASE.trace (recorded from the plain walk).
+# trace with CASE.trace (recorded from the plain transcription of the algorithms).
 #   flood-trace.sh build GAME_CPP BINARY
 #   flood-trace.sh check GAME_CPP CASE
-# GAME_CPP must hold `void Expand(int a, int b)` and `Value[x][y] = Count;` once each:
-# the two places the trace goes. CXX names the compiler (g++ when unset).
+# Only calls that walk are counted: a call on an occupied cell other than the start
+# returns at once, and a version may leave it out. So the call's trace goes on the
+# line of `void Expand(int a, int b)` that begins `    const int Count =`, which
+# comes after any such early return; the store's trace goes after
+# the line holding `Value[x][y] = Count;` or ending in
+# `// the store: cell (x, y) takes Count`. Each must be there once.
+# CXX names the compiler (g++ when unset).
 set -euo pipefail
 mode=$1 source=$2 target=$3
 work=$(mktemp -d)
@@ -24,11 +29,12 @@ struct Trace {
 inline void TraceCall(int a, int b) { TraceSum.Add(0x10000000u + a * 80u + b); }
 inline void TraceStore(int x, int y, int v) { TraceSum.Add(((std::uint64_t)(x * 80u + y) << 32) | (std::uint32_t)v); }
 H
-calls=$(grep -c '^void Expand(int a, int b)$' "$source" || true)
-stores=$(grep -c 'Value\[x\]\[y\] = Count;' "$source" || true)
+store='Value\[x\]\[y\] = Count;|// the store: cell \(x, y\) takes Count$'
+calls=$(sed -n '/^void Expand(int a, int b)$/,/^}$/p' "$source" | grep -c '^    const int Count = ' || true)
+stores=$(grep -cE "$store" "$source" || true)
 [ "$calls" = 1 ] && [ "$stores" = 1 ] || { echo "$source: the trace's places are not there once each" >&2; exit 2; }
-sed -e '/^void Expand(int a, int b)$/{n;s/$/ TraceCall(a, b);/}' \
-    -e 's/Value\[x\]\[y\] = Count;/& TraceStore(x, y, Count);/' "$source" > "$work/traced.cpp"
+sed -E -e '/^void Expand\(int a, int b\)$/,/^}$/s/^    const int Count = .*$/& TraceCall(a, b);/' \
+    -e "\\#$store#a TraceStore(x, y, Count);" "$source" > "$work/traced.cpp"
 binary=$target
 [ "$mode" = check ] && binary=$work/traced
 "${CXX:-g++}" -std=c++20 -O2 -include "$work/trace.h" -o "$binary" "$work/traced.cpp"
