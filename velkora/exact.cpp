@@ -48,12 +48,12 @@ const int MostResidueOperands = 64;
 // cost more to sort than they save the search: 2^21 made equations five times slower.
 // A test build makes them tiny, so that the search above the lists does nearly all.
 #ifndef EXACT_MOST_CANDIDATES
-#define EXACT_MOST_CANDIDATES (std::size_t{1} << 16)
+#define EXACT_MOST_CANDIDATES (std::size_t{1} << 22)
 #endif
 const std::size_t MostCandidates = EXACT_MOST_CANDIDATES;
 // A group with more values than a list holds is solved once per value of the prefix
 // before it, when that prefix has at most this many values.
-const std::size_t MostPrefixValues = 4096;
+const std::size_t MostPrefixValues = std::size_t{1} << 16;
 // Steps of the search (a test build lowers it to reach the fallback quickly), and
 // failed states remembered (8 bytes each, the table at most half full).
 #ifndef EXACT_WORK_BUDGET
@@ -428,17 +428,30 @@ std::vector<Entry> Combine(const std::vector<Entry>& Left, const Op& O,
     return Out;
 }
 
-// Sorts by key and keeps each key's lowest number.
+// Sorts by key and keeps each key's lowest number. Lists run to millions of entries,
+// so the sort goes by bytes of the key: four passes, each stable.
 void KeepLowest(std::vector<Entry>& List)
 {
-    std::sort(List.begin(), List.end(), [](const Entry& a, const Entry& b) {
-        return a.Key != b.Key ? a.Key < b.Key : a.Number < b.Number;
-    });
+    std::vector<Entry> Other(List.size());
+    for (int Shift = 0; Shift < 32; Shift += 8) {
+        std::size_t Start[257] = {};
+        for (const Entry& V : List)
+            ++Start[((V.Key >> Shift) & 255) + 1];
+        for (int b = 0; b < 256; ++b)
+            Start[b + 1] += Start[b];
+        for (const Entry& V : List)
+            Other[Start[(V.Key >> Shift) & 255]++] = V;
+        List.swap(Other);
+    }
     std::size_t Kept = 0;
-    for (std::size_t i = 0; i < List.size(); ++i)
+    for (std::size_t i = 0; i < List.size(); ++i) {
         if (Kept == 0 || List[Kept - 1].Key != List[i].Key)
             List[Kept++] = List[i];
+        else
+            List[Kept - 1].Number = std::min(List[Kept - 1].Number, List[i].Number);
+    }
     List.resize(Kept);
+    List.shrink_to_fit();
 }
 
 void Prepare(Expr& E)
