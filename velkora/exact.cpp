@@ -33,6 +33,8 @@
 #include "exact.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -51,15 +53,16 @@ const int MostResidueOperands = 64;
 #define EXACT_MOST_CANDIDATES (std::size_t{1} << 22)
 #endif
 const std::size_t MostCandidates = EXACT_MOST_CANDIDATES;
-// A group with more values than a list holds is solved once per value of the prefix
-// before it, when that prefix has at most this many values.
-const std::size_t MostPrefixValues = std::size_t{1} << 16;
+std::size_t ListCandidates;  // the current round's
 // Steps of the search (a test build lowers it to reach the fallback quickly), and
 // failed states remembered (8 bytes each, the table at most half full).
 #ifndef EXACT_WORK_BUDGET
-#define EXACT_WORK_BUDGET (std::uint64_t{1} << 26)
+#define EXACT_WORK_BUDGET (std::uint64_t{1} << 23)
 #endif
-const std::uint64_t WorkBudget = EXACT_WORK_BUDGET;
+const std::uint64_t MostWork = EXACT_WORK_BUDGET;
+std::uint64_t WorkBudget;  // the current round's
+// Targets made at once for a group after a listed prefix.
+const std::size_t MostTargets = std::size_t{1} << 22;
 const std::size_t MostRemembered = std::size_t{1} << 22;
 
 const std::uint64_t None = ~std::uint64_t{0};
@@ -139,10 +142,11 @@ int TrailingZeros(std::uint32_t Value)
 
 std::uint32_t Reverse(std::uint32_t Value)
 {
-    std::uint32_t Reversed = 0;
-    for (int i = 0; i < 32; ++i, Value >>= 1)
-        Reversed = (Reversed << 1) | (Value & 1);
-    return Reversed;
+    Value = ((Value >> 1) & 0x55555555u) | ((Value & 0x55555555u) << 1);
+    Value = ((Value >> 2) & 0x33333333u) | ((Value & 0x33333333u) << 2);
+    Value = ((Value >> 4) & 0x0F0F0F0Fu) | ((Value & 0x0F0F0F0Fu) << 4);
+    Value = ((Value >> 8) & 0x00FF00FFu) | ((Value & 0x00FF00FFu) << 8);
+    return (Value >> 16) | (Value << 16);
 }
 
 std::uint32_t Inverse(std::uint32_t Odd)
@@ -491,7 +495,7 @@ void Prepare(Expr& E)
     for (std::size_t j = 1; j <= Last; ++j) {
         const std::vector<Entry>* Operand = ValuesOf(E.Terms[j], Single);
         if (Operand == nullptr ||
-            List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3) > MostCandidates)
+            List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3) > ListCandidates)
             break;
         List = Combine(List, E.Ops[j], *Operand);
         KeepLowest(List);
@@ -577,73 +581,217 @@ void RememberFailure(std::uint64_t Key)
     ++FailedCount;
 }
 
-// The lowest number for the operands and operators up to Terms[j] of expression e
-// whose value lies in C, or None.
-std::uint64_t Solve(int e, int j, Class C)
+// Targets: what the search asks of a prefix. Each is a class its value must lie in,
+// with the number of the slots already chosen to its left (outside the expression it
+// belongs to), which count least. The search starts from one target, the wanted
+// result; going into a group after a listed prefix makes one target for every prefix
+// value and operator, so that the group is searched once for all of them.
+struct Target {
+    Class C;
+    std::uint64_t Fixed;
+};
+
+// Targets by depth of the search, reused from one call to the next.
+const int MostDepth = 256;
+std::vector<Target> Pool[MostDepth];
+
+// Keeps the targets that the prefix up to Terms[j] may reach, each class once with
+// its lowest fixed number, sorted by class.
+void Tidy(std::vector<Target>& T, const Expr& E, int j)
 {
-    if (C.Bits < 0 || GaveUp)
+    const std::vector<std::uint64_t>& Residues = E.Residues[static_cast<std::size_t>(j)];
+    std::size_t Kept = 0;
+    for (const Target& t : T)
+        if (t.C.Bits >= 0 && Has(Residues, t.C))
+            T[Kept++] = t;
+    T.resize(Kept);
+    if (Kept < 2)
+        return;
+    std::sort(T.begin(), T.end(), [](const Target& a, const Target& b) {
+        return a.C.Bits != b.C.Bits ? a.C.Bits < b.C.Bits
+               : a.C.Rest != b.C.Rest ? a.C.Rest < b.C.Rest
+                                      : a.Fixed < b.Fixed;
+    });
+    Kept = 1;
+    for (std::size_t i = 1; i < T.size(); ++i)
+        if (T[i].C.Bits != T[Kept - 1].C.Bits || T[i].C.Rest != T[Kept - 1].C.Rest)
+            T[Kept++] = T[i];
+    T.resize(Kept);
+}
+
+// The targets' residues modulo 2^SieveBits: most list values that meet no target
+// are passed over at the cost of one bit, before the targets are searched.
+const int SieveBits = 20;
+const std::uint32_t SieveMask = (1u << SieveBits) - 1;
+std::vector<std::uint64_t> Sieve(std::size_t{1} << (SieveBits - 6));
+
+// Where each size of class begins among the sifted targets (sorted by Tidy), and
+// how many sizes there are: each costs a search per value.
+std::size_t SizeBegin[34];
+std::size_t Sizes;
+
+void Sift(const std::vector<Target>& T)
+{
+    std::fill(Sieve.begin(), Sieve.end(), 0);
+    Sizes = 0;
+    for (std::size_t i = 0; i < T.size(); ++i)
+        if (i == 0 || T[i].C.Bits != T[i - 1].C.Bits)
+            SizeBegin[Sizes++] = i;
+    SizeBegin[Sizes] = T.size();
+    std::size_t Marks = 0;
+    for (const Target& t : T) {
+        const std::uint32_t Step = 1u << std::min(t.C.Bits, SieveBits);
+        Marks += (SieveMask + 1) / Step;
+        if (Marks > (std::size_t{1} << 22)) {
+            std::fill(Sieve.begin(), Sieve.end(), ~std::uint64_t{0});
+            return;
+        }
+        for (std::uint32_t r = t.C.Rest & SieveMask; r <= SieveMask; r += Step)
+            Sieve[r / 64] |= std::uint64_t{1} << (r % 64);
+    }
+}
+
+// The lowest fixed number of a sifted target whose class holds Value.
+std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
+{
+    std::uint64_t Lowest = None;
+    for (std::size_t Size = 0; Size < Sizes; ++Size) {
+        const auto Begin = T.begin() + static_cast<std::ptrdiff_t>(SizeBegin[Size]);
+        const auto End = T.begin() + static_cast<std::ptrdiff_t>(SizeBegin[Size + 1]);
+        const std::uint32_t Rest = Value & Mask(Begin->C.Bits);
+        const auto Hit = std::lower_bound(Begin, End, Rest,
+                                          [](const Target& t, std::uint32_t r) { return t.C.Rest < r; });
+        if (Hit != End && Hit->C.Rest == Rest)
+            Lowest = std::min(Lowest, Hit->Fixed);
+    }
+    return Lowest;
+}
+
+// The lowest number of a listed prefix value, with its operand and operator after it
+// (Operator None for the prefix alone), that lies in a target's class, counted with
+// that target's fixed number. The smaller side is gone through; going through the
+// list needs the targets sifted.
+std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, std::uint32_t Operand)
+{
+    std::uint64_t Best = None;
+    Work += T.size() <= E.Keys.size() ? T.size() : E.Keys.size() * Sizes;
+    if (T.size() <= E.Keys.size()) {
+        for (const Target& t : T) {
+            const Class C = Operator == 0 ? t.C : Before(t.C, Operator, Operand);
+            const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(E, C);
+            if (Lowest != None)
+                Best = std::min(Best, Lowest + t.Fixed);
+        }
+        return Best;
+    }
+    for (std::size_t i = 0; i < E.Keys.size(); ++i) {
+        const std::uint32_t Value = Reverse(E.Keys[i]);
+        const std::uint32_t Met = Operator == 0 ? Value : Apply(Value, Operator, Operand);
+        if (((Sieve[(Met & SieveMask) / 64] >> (Met % 64)) & 1) == 0)
+            continue;
+        const std::uint64_t Fixed = FixedFor(T, Met);
+        if (Fixed != None)
+            Best = std::min(Best, E.Numbers[i] + Fixed);
+    }
+    return Best;
+}
+
+// The lowest number for the operands and operators up to Terms[j] of expression e
+// that meets one of the targets in Pool[Depth], or None.
+std::uint64_t Solve(int e, int j, int Depth)
+{
+    if (GaveUp)
         return None;
-    // Every call counts, pruned or not: a group counted through may make many.
-    if (++Work > WorkBudget) {
+    std::vector<Target>& T = Pool[Depth];
+    const Expr& E = Exprs[static_cast<std::size_t>(e)];
+    // Every target counts, pruned or not: a group counted through may make many.
+    Work += T.size();
+    if (Work > WorkBudget || Depth + 1 >= MostDepth) {
         GaveUp = true;
         return None;
     }
-    const Expr& E = Exprs[static_cast<std::size_t>(e)];
-    if (!Has(E.Residues[static_cast<std::size_t>(j)], C))
+    Tidy(T, E, j);
+    if (T.empty())
         return None;
-    if (j == E.Split)
-        return Lookup(E, C);
-    const Term& T = E.Terms[static_cast<std::size_t>(j)];
-    if (j == 0)  // a group too large to list
-        return Solve(T.Group, static_cast<int>(Exprs[T.Group].Terms.size()) - 1, C);
+    if (j == E.Split) {
+        if (T.size() > E.Keys.size())
+            Sift(T);
+        return Meet(E, T, 0, 0);
+    }
+    const Term& Operand = E.Terms[static_cast<std::size_t>(j)];
+    std::vector<Target>& Next = Pool[Depth + 1];
+    if (j == 0) {  // a group too large to list
+        Next = T;
+        return Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1);
+    }
 
-    const std::uint64_t Key = StateKey(e, j, C);
-    if (HasFailed(Key))
+    // A failure does not depend on the fixed numbers, so a single target's is kept.
+    const bool Single = T.size() == 1;
+    const std::uint64_t Key = Single ? StateKey(e, j, T[0].C) : None;
+    if (Single && HasFailed(Key))
         return None;
     char Operator[3];
     std::uint64_t Added[3];
     const int Count = Choices(E.Ops[static_cast<std::size_t>(j)], Operator, Added);
-    std::vector<Entry> Single;
+    std::vector<Entry> Scratch;
+    const std::vector<Entry>* Values = ValuesOf(Operand, Scratch);
+    // A group whose values outnumber those of the listed prefix before it, times the
+    // targets and operators, is cheaper to search for all of them at once.
+    const bool Enter = Operand.IsGroup && j - 1 == E.Split &&
+                       (Values == nullptr ||
+                        T.size() * E.Keys.size() * static_cast<std::size_t>(Count) < Values->size());
     std::uint64_t Best = None;
-    const std::vector<Entry>* Operand = ValuesOf(T, Single);
-    // A listed prefix with fewer values than the group is the cheaper side to go
-    // through: one lookup in the group per prefix value, instead of a search of the
-    // prefix per group value, which the residues rarely cut when the prefix is large.
-    const bool ThroughPrefix = T.IsGroup && E.Split == j - 1 && E.Keys.size() <= MostPrefixValues &&
-                               (Operand == nullptr || E.Keys.size() < Operand->size());
-    if (Operand != nullptr && !ThroughPrefix) {
-        for (const Entry& V : *Operand)
+    if (Values != nullptr && !Enter) {
+        // The operand's value and the operator before it are the most significant
+        // choices left, so the first that the prefix meets is the lowest.
+        const bool ThroughList = j - 1 == E.Split && E.Keys.size() < T.size();
+        if (ThroughList)
+            Sift(T);
+        for (const Entry& V : *Values)
             for (int k = 0; k < Count; ++k) {
-                const std::uint64_t Rest = Solve(e, j - 1, Before(C, Operator[k], V.Key));
+                std::uint64_t Rest;
+                if (ThroughList) {
+                    Rest = Meet(E, T, Operator[k], V.Key);
+                    GaveUp = Work > WorkBudget;
+                } else {
+                    Next.clear();
+                    for (const Target& t : T)
+                        Next.push_back(Target{Before(t.C, Operator[k], V.Key), t.Fixed});
+                    Rest = Solve(e, j - 1, Depth + 1);
+                }
                 if (GaveUp)
                     return None;
                 if (Rest != None)
                     return V.Number + Added[k] + Rest;
             }
-    } else if (ThroughPrefix) {
-        // The group is the most significant part, so every prefix value is tried.
-        const int Group = T.Group;
-        const int GroupLast = static_cast<int>(Exprs[Group].Terms.size()) - 1;
-        for (std::size_t i = 0; i < E.Keys.size(); ++i)
-            for (int k = 0; k < Count; ++k) {
-                const std::uint64_t Inner =
-                    Solve(Group, GroupLast, After(C, Operator[k], Reverse(E.Keys[i])));
-                if (GaveUp)
-                    return None;
-                if (Inner != None)
-                    Best = std::min(Best, Inner + Added[k] + E.Numbers[i]);
-            }
+    } else if (Enter) {
+        // The group is the most significant part, so it is searched for every prefix
+        // value and operator at once, each a target of its own.
+        if (T.size() * E.Keys.size() * static_cast<std::size_t>(Count) > MostTargets) {
+            GaveUp = true;
+            return None;
+        }
+        Next.clear();
+        for (const Target& t : T)
+            for (std::size_t i = 0; i < E.Keys.size(); ++i)
+                for (int k = 0; k < Count; ++k)
+                    Next.push_back(Target{After(t.C, Operator[k], Reverse(E.Keys[i])),
+                                          t.Fixed + Added[k] + E.Numbers[i]});
+        Best = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1);
     } else {
-        // Too many values to list: the group's combinations are counted through from
-        // the lowest, and values met before fail again at once, as remembered states.
-        const std::vector<int>& Inner = Exprs[T.Group].Slots;
+        // Too many values to list, and no listed prefix before it: the group's
+        // combinations are counted through from the lowest.
+        const std::vector<int>& Inner = Exprs[Operand.Group].Slots;
         for (const int Slot : Inner)
             Digit[Slot] = 0;
         std::uint64_t Number = 0;
         for (;;) {
-            const std::uint32_t Value = Evaluate(T.Group);
+            const std::uint32_t Value = Evaluate(Operand.Group);
             for (int k = 0; k < Count; ++k) {
-                const std::uint64_t Rest = Solve(e, j - 1, Before(C, Operator[k], Value));
+                Next.clear();
+                for (const Target& t : T)
+                    Next.push_back(Target{Before(t.C, Operator[k], Value), t.Fixed});
+                const std::uint64_t Rest = Solve(e, j - 1, Depth + 1);
                 if (GaveUp)
                     return None;
                 if (Rest != None)
@@ -660,7 +808,7 @@ std::uint64_t Solve(int e, int j, Class C)
             Number += Weight[Inner[i]];
         }
     }
-    if (Best == None)
+    if (Best == None && Single)
         RememberFailure(Key);
     return Best;
 }
@@ -683,21 +831,37 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         SlotAt[Slot[k]] = k;
         Weight[k + 1] = Weight[k] * 3;
     }
-    Exprs.clear();
-    int Position = 0;
-    ParseExpr(Position);
-    // A group's expression comes after its parent's, and is prepared before it.
-    for (std::size_t e = Exprs.size(); e-- > 0;)
-        Prepare(Exprs[e]);
-
-    Work = 0;
-    GaveUp = false;
-    Failed.assign(1 << 10, None);
-    FailedCount = 0;
-    const std::uint64_t Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, Class{Wanted, 32});
-    // Memory goes back before the next equation.
-    std::vector<Expr>().swap(Exprs);
-    std::vector<std::uint64_t>().swap(Failed);
+    // Short lists first: most equations need no more, and long ones take time to
+    // build. When the work runs out, the search starts over with long lists.
+    std::uint64_t Found = None;
+    for (int Round = 2; Round >= 0; --Round) {
+        const std::size_t Candidates = MostCandidates >> (3 * Round);
+        ListCandidates = Candidates;
+        Exprs.clear();
+        int Position = 0;
+        ParseExpr(Position);
+        // A group's expression comes after its parent's, and is prepared before it.
+        for (std::size_t e = Exprs.size(); e-- > 0;)
+            Prepare(Exprs[e]);
+        Work = 0;
+        WorkBudget = MostWork >> (Round == 0 ? 0 : Round + 1);
+        GaveUp = false;
+        Failed.assign(1 << 10, None);
+        FailedCount = 0;
+        Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
+        Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0);
+#ifdef EXACT_DEBUG
+        std::fprintf(stderr, "%.3f s: candidates %zu work %llu gave up %d\n", double(std::clock()) / CLOCKS_PER_SEC, Candidates,
+                     static_cast<unsigned long long>(Work), GaveUp);
+#endif
+        // Memory goes back before the next round or equation.
+        std::vector<Expr>().swap(Exprs);
+        std::vector<std::uint64_t>().swap(Failed);
+        for (std::vector<Target>& T : Pool)
+            std::vector<Target>().swap(T);
+        if (!GaveUp)
+            break;
+    }
     if (GaveUp)
         return ExactOutcome::OverBudget;
     if (Found == None)
