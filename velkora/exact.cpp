@@ -54,15 +54,20 @@ const int MostResidueOperands = 64;
 #endif
 const std::size_t MostCandidates = EXACT_MOST_CANDIDATES;
 std::size_t ListCandidates;  // the current round's
+// The fewest candidates that would have made some list longer this round.
+std::size_t LongerList;
 // Steps of the search (a test build lowers it to reach the fallback quickly), and
 // failed states remembered (8 bytes each, the table at most half full).
 #ifndef EXACT_WORK_BUDGET
-#define EXACT_WORK_BUDGET (std::uint64_t{1} << 23)
+#define EXACT_WORK_BUDGET (std::uint64_t{1} << 24)
 #endif
 const std::uint64_t MostWork = EXACT_WORK_BUDGET;
 std::uint64_t WorkBudget;  // the current round's
-// Targets made at once for a group after a listed prefix.
-const std::size_t MostTargets = std::size_t{1} << 22;
+// Targets made at once: for a group after a listed prefix, or a block of choices.
+const std::size_t MostTargets = std::size_t{1} << 20;
+// Going through a list with sifted targets costs about this many times less a value
+// than looking a target up in it.
+const std::size_t ScanGain = 32;
 const std::size_t MostRemembered = std::size_t{1} << 22;
 
 const std::uint64_t None = ~std::uint64_t{0};
@@ -494,9 +499,13 @@ void Prepare(Expr& E)
     E.Split = 0;
     for (std::size_t j = 1; j <= Last; ++j) {
         const std::vector<Entry>* Operand = ValuesOf(E.Terms[j], Single);
-        if (Operand == nullptr ||
-            List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3) > ListCandidates)
+        if (Operand == nullptr)
             break;
+        const std::size_t Candidates = List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3);
+        if (Candidates > ListCandidates) {
+            LongerList = std::min(LongerList, Candidates);
+            break;
+        }
         List = Combine(List, E.Ops[j], *Operand);
         KeepLowest(List);
         E.Split = static_cast<int>(j);
@@ -531,6 +540,8 @@ std::uint64_t Lookup(const Expr& E, Class C)
     const std::uint64_t To = From + (std::uint64_t{1} << (32 - C.Bits));
     std::size_t Low = static_cast<std::size_t>(
         std::lower_bound(E.Keys.begin(), E.Keys.end(), From) - E.Keys.begin());
+    if (C.Bits == 32)  // one value, the most asked for
+        return Low < E.Keys.size() && E.Keys[Low] == From ? E.Numbers[Low] : None;
     std::size_t High = static_cast<std::size_t>(
         std::lower_bound(E.Keys.begin(), E.Keys.end(), To) - E.Keys.begin());
     std::uint64_t Lowest = None;
@@ -671,11 +682,12 @@ std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
 // (Operator None for the prefix alone), that lies in a target's class, counted with
 // that target's fixed number. The smaller side is gone through; going through the
 // list needs the targets sifted.
-std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, std::uint32_t Operand)
+std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, std::uint32_t Operand,
+                   bool Scan)
 {
     std::uint64_t Best = None;
-    Work += T.size() <= E.Keys.size() ? T.size() : E.Keys.size() * Sizes;
-    if (T.size() <= E.Keys.size()) {
+    if (!Scan) {
+        Work += T.size();
         for (const Target& t : T) {
             const Class C = Operator == 0 ? t.C : Before(t.C, Operator, Operand);
             const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(E, C);
@@ -684,11 +696,13 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
         }
         return Best;
     }
+    Work += E.Keys.size() / ScanGain + 1;
     for (std::size_t i = 0; i < E.Keys.size(); ++i) {
         const std::uint32_t Value = Reverse(E.Keys[i]);
         const std::uint32_t Met = Operator == 0 ? Value : Apply(Value, Operator, Operand);
         if (((Sieve[(Met & SieveMask) / 64] >> (Met % 64)) & 1) == 0)
             continue;
+        Work += Sizes;
         const std::uint64_t Fixed = FixedFor(T, Met);
         if (Fixed != None)
             Best = std::min(Best, E.Numbers[i] + Fixed);
@@ -697,8 +711,9 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
 }
 
 // The lowest number for the operands and operators up to Terms[j] of expression e
-// that meets one of the targets in Pool[Depth], or None.
-std::uint64_t Solve(int e, int j, int Depth)
+// that meets one of the targets in Pool[Depth], or None. The targets are ordered when
+// their fixed numbers count less than every choice left.
+std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
 {
     if (GaveUp)
         return None;
@@ -714,15 +729,17 @@ std::uint64_t Solve(int e, int j, int Depth)
     if (T.empty())
         return None;
     if (j == E.Split) {
-        if (T.size() > E.Keys.size())
+        const bool Scan = E.Keys.size() < ScanGain * T.size();
+        if (Scan)
             Sift(T);
-        return Meet(E, T, 0, 0);
+        return Meet(E, T, 0, 0, Scan);
     }
     const Term& Operand = E.Terms[static_cast<std::size_t>(j)];
     std::vector<Target>& Next = Pool[Depth + 1];
     if (j == 0) {  // a group too large to list
         Next = T;
-        return Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1);
+        return Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
+                     Ordered);
     }
 
     // A failure does not depend on the fixed numbers, so a single target's is kept.
@@ -743,27 +760,45 @@ std::uint64_t Solve(int e, int j, int Depth)
     std::uint64_t Best = None;
     if (Values != nullptr && !Enter) {
         // The operand's value and the operator before it are the most significant
-        // choices left, so the first that the prefix meets is the lowest.
-        const bool ThroughList = j - 1 == E.Split && E.Keys.size() < T.size();
-        if (ThroughList)
+        // choices left. Next to the listed prefix each is met with it at once;
+        // further up they go down in blocks of growing size, each block one set of
+        // targets whose fixed numbers hold the choice. The first block that meets
+        // the prefix holds the lowest number, unless the targets are not ordered.
+        const std::size_t Choices = Values->size() * static_cast<std::size_t>(Count);
+        const bool Meeting = j - 1 == E.Split;
+        const bool Scan = Meeting && E.Keys.size() < ScanGain * T.size();
+        if (Scan)
             Sift(T);
-        for (const Entry& V : *Values)
-            for (int k = 0; k < Count; ++k) {
-                std::uint64_t Rest;
-                if (ThroughList) {
-                    Rest = Meet(E, T, Operator[k], V.Key);
-                    GaveUp = Work > WorkBudget;
-                } else {
-                    Next.clear();
-                    for (const Target& t : T)
-                        Next.push_back(Target{Before(t.C, Operator[k], V.Key), t.Fixed});
-                    Rest = Solve(e, j - 1, Depth + 1);
-                }
-                if (GaveUp)
-                    return None;
+        const std::size_t Widest = std::max<std::size_t>(1, MostTargets / T.size());
+        std::size_t Size = Ordered ? 1 : Widest;
+        for (std::size_t First = 0; First < Choices; First += Size, Size = std::min(4 * Size, Widest)) {
+            const std::size_t Last = Meeting ? First + 1 : std::min(Choices, First + Size);
+            std::uint64_t Rest;
+            if (Meeting) {
+                const Entry& V = (*Values)[First / static_cast<std::size_t>(Count)];
+                const int k = static_cast<int>(First % static_cast<std::size_t>(Count));
+                Rest = Meet(E, T, Operator[k], V.Key, Scan);
                 if (Rest != None)
-                    return V.Number + Added[k] + Rest;
+                    Rest += V.Number + Added[k];
+                GaveUp = Work > WorkBudget;
+            } else {
+                Next.clear();
+                for (std::size_t c = First; c < Last; ++c) {
+                    const Entry& V = (*Values)[c / static_cast<std::size_t>(Count)];
+                    const int k = static_cast<int>(c % static_cast<std::size_t>(Count));
+                    for (const Target& t : T)
+                        Next.push_back(Target{Before(t.C, Operator[k], V.Key), t.Fixed + V.Number + Added[k]});
+                }
+                Rest = Solve(e, j - 1, Depth + 1, Ordered && Last - First == 1);
             }
+            if (GaveUp)
+                return None;
+            if (Rest != None && Ordered)
+                return Rest;
+            Best = std::min(Best, Rest);
+            if (Meeting)
+                Size = 1;
+        }
     } else if (Enter) {
         // The group is the most significant part, so it is searched for every prefix
         // value and operator at once, each a target of its own.
@@ -777,7 +812,8 @@ std::uint64_t Solve(int e, int j, int Depth)
                 for (int k = 0; k < Count; ++k)
                     Next.push_back(Target{After(t.C, Operator[k], Reverse(E.Keys[i])),
                                           t.Fixed + Added[k] + E.Numbers[i]});
-        Best = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1);
+        Best = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
+                     Ordered);
     } else {
         // Too many values to list, and no listed prefix before it: the group's
         // combinations are counted through from the lowest.
@@ -791,11 +827,13 @@ std::uint64_t Solve(int e, int j, int Depth)
                 Next.clear();
                 for (const Target& t : T)
                     Next.push_back(Target{Before(t.C, Operator[k], Value), t.Fixed});
-                const std::uint64_t Rest = Solve(e, j - 1, Depth + 1);
+                const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered);
                 if (GaveUp)
                     return None;
-                if (Rest != None)
+                if (Rest != None && Ordered)
                     return Number + Added[k] + Rest;
+                if (Rest != None)
+                    Best = std::min(Best, Number + Added[k] + Rest);
             }
             std::size_t i = 0;
             for (; i < Inner.size() && Digit[Inner[i]] == 2; ++i) {
@@ -836,20 +874,26 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     std::uint64_t Found = None;
     for (int Round = 2; Round >= 0; --Round) {
         const std::size_t Candidates = MostCandidates >> (3 * Round);
+        if (Round > 0 && Candidates < LongerList && Round < 2)
+            continue;  // its lists would be those of the round before
         ListCandidates = Candidates;
+        LongerList = ~std::size_t{0};
         Exprs.clear();
         int Position = 0;
         ParseExpr(Position);
         // A group's expression comes after its parent's, and is prepared before it.
         for (std::size_t e = Exprs.size(); e-- > 0;)
             Prepare(Exprs[e]);
+        // No later round would list more: this one is the last.
+        if (LongerList > MostCandidates)
+            Round = 0;
         Work = 0;
-        WorkBudget = MostWork >> (Round == 0 ? 0 : Round + 1);
+        WorkBudget = MostWork >> (Round == 0 ? 0 : Round + 2);
         GaveUp = false;
         Failed.assign(1 << 10, None);
         FailedCount = 0;
         Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
-        Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0);
+        Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true);
 #ifdef EXACT_DEBUG
         std::fprintf(stderr, "%.3f s: candidates %zu work %llu gave up %d\n", double(std::clock()) / CLOCKS_PER_SEC, Candidates,
                      static_cast<unsigned long long>(Work), GaveUp);
