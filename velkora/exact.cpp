@@ -1,54 +1,34 @@
 // The exact operator search. It prints what trying every combination number from 0
 // upward with a wide enough counter would print: the lowest combination number whose
 // left-to-right value, in 32-bit wrap-around arithmetic, equals the wanted result, or
-// that there is none. Nothing in it is estimated, which is why it is exact:
+// that there is none. Nothing in it is estimated:
 //
-// - The text is parsed once into a tree that follows the evaluator's own steps
-//   (a number; a group for any other character, skipped like an opening parenthesis;
-//   0 for an operand missing at the end; literal + - * as fixed operators). Which
-//   step the evaluator takes never depends on the operators chosen, because every
-//   slot holds an operator character, so one tree serves every combination. Slots
-//   that the evaluation never reads as an operator keep '+', the lowest digit.
-// - A combination number compares like its digits from the most significant slot
-//   down. For the operands t0 op1 t1 ... opn tn of an expression those are the slots
-//   inside tn, then opn, then those inside t(n-1), and so on. The search picks them
-//   in that order, lowest first, and takes a choice only when the rest of the
-//   expression can still reach the value the choice asks of it; so the first
-//   complete choice is the lowest number.
-// - What the choices ask of the prefix t0 ... t(j-1) is always one residue class
-//   modulo a power of two: x + a, x - a shift a class, and x * a with a = 2^t u
-//   (u odd) divides the modulus by 2^t and maps the class through u's inverse.
-// - The test "can the prefix reach this class" is exact, too: below a split point the
-//   prefix's reachable values are all listed, each with its lowest combination
-//   number, sorted by bit-reversed value so that a class is one contiguous range;
-//   above it the search recurses, remembering the (position, class) pairs that
-//   failed. Residues modulo 2^ResidueBits that no prefix reaches (a value mod 2^k
-//   depends only on the operands mod 2^k) cut hopeless classes early.
-// - An operand that is a group enters through its distinct values, each with its
-//   lowest inner combination; when it has too many, through the prefix's values,
-//   solving the group for the class each of them asks of it.
-// When a shape would take more work or memory than the budget below, the search says
-// so rather than guessing.
+// - The text is parsed once into a tree that follows the evaluator's own steps (a
+//   number; a group for any other character, skipped like an opening parenthesis; 0
+//   for an operand missing at the end; literal + - * as fixed operators). Every slot
+//   holds an operator character, so one tree serves every combination.
+// - A combination number compares like its digits from the most significant slot, the
+//   rightmost, down: for t0 op1 t1 ... opn tn the slots inside tn, then opn, then
+//   those inside t(n-1), and so on. The search picks them in that order, lowest first.
+// - What the choices ask of the prefix t0 ... t(j-1) is one class modulo a power of
+//   two: x + a and x - a shift a class, and x * a with a = 2^t u (u odd) divides the
+//   modulus by 2^t and maps the class through u's inverse.
+// - Prefixes are listed as far as their distinct values allow (each value with its
+//   lowest number, by bit-reversed value so that a class is one range); the search
+//   from the right meets such a list, through several classes (targets) at once where
+//   one side is large. Rounds with longer lists follow when the work runs out.
+// When a shape needs more work than the budget, the search says so rather than guess.
 
 #include "exact.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <ctime>
+#include <bit>
 #include <vector>
 
 namespace {
 
-// Residues modulo 2^ResidueBits are followed: 20 bits at most, fewer for equations with
-// fewer values to tell apart, since the sets are cleared for every equation.
-const int MostResidueBits = 20;
-int ResidueBits;
-std::size_t ResidueWords;
-// A group's values are combined with the residues of what goes before it one by one.
-const int MostResidueOperands = 64;
-// The largest list of candidate values built at once, 16 bytes each. Longer lists
-// cost more to sort than they save the search: 2^21 made equations five times slower.
-// A test build makes them tiny, so that the search above the lists does nearly all.
+// The largest list of candidate values built at once, 16 bytes each, in the last of
+// three rounds. A test build makes them tiny, so that the search does nearly all.
 #ifndef EXACT_MOST_CANDIDATES
 #define EXACT_MOST_CANDIDATES (std::size_t{1} << 22)
 #endif
@@ -56,8 +36,7 @@ const std::size_t MostCandidates = EXACT_MOST_CANDIDATES;
 std::size_t ListCandidates;  // the current round's
 // The fewest candidates that would have made some list longer this round.
 std::size_t LongerList;
-// Steps of the search (a test build lowers it to reach the fallback quickly), and
-// failed states remembered (8 bytes each, the table at most half full).
+// Steps of the search (a test build lowers it to reach the fallback quickly).
 #ifndef EXACT_WORK_BUDGET
 #define EXACT_WORK_BUDGET (std::uint64_t{1} << 24)
 #endif
@@ -68,7 +47,6 @@ const std::size_t MostTargets = std::size_t{1} << 20;
 // Going through a list with sifted targets costs about this many times less a value
 // than looking a target up in it.
 const std::size_t ScanGain = 32;
-const std::size_t MostRemembered = std::size_t{1} << 22;
 
 const std::uint64_t None = ~std::uint64_t{0};
 
@@ -109,8 +87,6 @@ struct Expr {
     // When the whole expression is listed: its values, lowest number first.
     bool Listed = false;
     std::vector<Entry> Values;
-    // Residues reachable by each prefix, every modulus 2^0 to 2^ResidueBits.
-    std::vector<std::vector<std::uint64_t>> Residues;
     // The slots read as operators here or in a group inside, lowest first.
     std::vector<int> Slots;
 };
@@ -122,8 +98,14 @@ std::uint64_t Weight[64];  // 3 to the power of the slot
 int Digit[64];             // operators of the groups being counted through
 std::uint64_t Work;
 bool GaveUp;
-std::vector<std::uint64_t> Failed;  // open addressing, None marks a free place
-std::size_t FailedCount;
+// Single targets that failed, by expression, operand and class: a cache in which a
+// newer failure takes an older one's place, since forgetting only costs time.
+std::vector<std::uint64_t> Failed;
+
+std::uint64_t& FailedPlace(std::uint64_t Key)
+{
+    return Failed[static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> 44)];
+}
 
 std::uint32_t Mask(int Bits)
 {
@@ -136,14 +118,6 @@ Class MakeClass(std::uint32_t Rest, int Bits)
 }
 
 const Class Empty{0, -1};
-
-int TrailingZeros(std::uint32_t Value)
-{
-    int Count = 0;
-    for (; Count < 32 && (Value & 1) == 0; ++Count)
-        Value >>= 1;
-    return Count;
-}
 
 std::uint32_t Reverse(std::uint32_t Value)
 {
@@ -170,7 +144,7 @@ std::uint32_t Apply(std::uint32_t Left, char Operator, std::uint32_t Right)
 // The x with x * Factor in C.
 Class Divide(Class C, std::uint32_t Factor)
 {
-    const int Twos = TrailingZeros(Factor);
+    const int Twos = std::countr_zero(Factor);
     if (Twos >= C.Bits)
         return C.Rest == 0 ? Class{0, 0} : Empty;
     if ((C.Rest & Mask(Twos)) != 0)
@@ -214,7 +188,6 @@ int Choices(const Op& O, char* Operator, std::uint64_t* Added)
 }
 
 // Parsing, step for step as the evaluator reads the text.
-
 bool IsDigit(char Character)
 {
     return static_cast<unsigned char>(Character - '0') < 10;
@@ -285,131 +258,7 @@ std::uint32_t Evaluate(int e)
     return Value;
 }
 
-// Residues: level L of a pyramid is a bit set of the residues modulo 2^L, at word
-// offset Offset(L); levels below 6 take one word each.
-
-std::size_t Offset(int Level)
-{
-    return Level <= 6 ? static_cast<std::size_t>(Level)
-                      : 6 + (std::size_t{1} << (Level - 6)) - 1;
-}
-
-std::size_t PyramidWords;
-
-bool Has(const std::vector<std::uint64_t>& Pyramid, Class C)
-{
-    const int Level = std::min(C.Bits, ResidueBits);
-    const std::uint32_t Bit = C.Rest & Mask(Level);
-    return (Pyramid[Offset(Level) + Bit / 64] >> (Bit % 64)) & 1;
-}
-
-// Fills the levels below the top one, which holds the residues modulo 2^ResidueBits.
-void FillLevels(std::vector<std::uint64_t>& Pyramid)
-{
-    for (int Level = ResidueBits - 1; Level >= 0; --Level) {
-        std::uint64_t* Lower = &Pyramid[Offset(Level)];
-        const std::uint64_t* Upper = &Pyramid[Offset(Level + 1)];
-        if (Level >= 6) {
-            const std::size_t Words = std::size_t{1} << (Level - 6);
-            for (std::size_t i = 0; i < Words; ++i)
-                Lower[i] = Upper[i] | Upper[i + Words];
-        } else {
-            const unsigned Half = 1u << Level;
-            const std::uint64_t HalfMask = (std::uint64_t{1} << Half) - 1;
-            Lower[0] = (Upper[0] & HalfMask) | ((Upper[0] >> Half) & HalfMask);
-        }
-    }
-}
-
-std::uint32_t ResidueMask()
-{
-    return Mask(ResidueBits);
-}
-
-void SetBit(std::uint64_t* Set, std::uint32_t Bit)
-{
-    Bit &= ResidueMask();
-    Set[Bit / 64] |= std::uint64_t{1} << (Bit % 64);
-}
-
-bool IsFull(const std::uint64_t* Set)
-{
-    for (std::size_t i = 0; i < ResidueWords; ++i)
-        if (Set[i] != ~std::uint64_t{0})
-            return false;
-    return true;
-}
-
-// Out gets every x + Shift for x in Set.
-void OrShifted(std::uint64_t* Out, const std::uint64_t* Set, std::uint32_t Shift)
-{
-    Shift &= ResidueMask();
-    const std::size_t Words = Shift / 64;
-    const unsigned Bits = Shift % 64;
-    for (std::size_t i = 0; i < ResidueWords; ++i) {
-        if (Set[i] == 0)
-            continue;
-        Out[(i + Words) % ResidueWords] |= Set[i] << Bits;
-        if (Bits != 0)
-            Out[(i + Words + 1) % ResidueWords] |= Set[i] >> (64 - Bits);
-    }
-}
-
-// The residues in Set, or fewer than none when there are more than Most.
-std::vector<std::uint32_t> Members(const std::uint64_t* Set, std::size_t Most)
-{
-    std::vector<std::uint32_t> Found;
-    for (std::size_t i = 0; i < ResidueWords; ++i)
-        for (unsigned b = 0; b < 64 && Set[i] >> b != 0; ++b)
-            if ((Set[i] >> b) & 1) {
-                if (Found.size() == Most)
-                    return std::vector<std::uint32_t>{};
-                Found.push_back(static_cast<std::uint32_t>(i * 64 + b));
-            }
-    return Found;
-}
-
-// The top level of the residues of Left O Right. More residues than can be followed
-// one by one give every residue, which only weakens the pruning.
-void CombineResidues(std::uint64_t* Out, const std::uint64_t* Left, const Op& O,
-                     const std::uint64_t* Right)
-{
-    const std::vector<std::uint32_t> Operands = Members(Right, MostResidueOperands);
-    const bool LeftFull = IsFull(Left);
-    char Operator[3];
-    std::uint64_t Added[3];
-    const int Count = Choices(O, Operator, Added);
-    for (int k = 0; k < Count; ++k) {
-        if (Operands.empty() || (LeftFull && Operator[k] != '*')) {
-            std::fill(Out, Out + ResidueWords, ~std::uint64_t{0});
-            return;
-        }
-        for (const std::uint32_t Operand : Operands) {
-            if (Operator[k] == '+') {
-                OrShifted(Out, Left, Operand);
-            } else if (Operator[k] == '-') {
-                OrShifted(Out, Left, 0u - Operand);
-            } else if (LeftFull) {
-                const std::uint32_t Step = 1u << std::min(TrailingZeros(Operand), ResidueBits);
-                for (std::uint32_t x = 0; x <= ResidueMask(); x += Step)
-                    SetBit(Out, x);
-            } else {
-                for (std::size_t i = 0; i < ResidueWords; ++i)
-                    for (unsigned b = 0; b < 64 && Left[i] >> b != 0; ++b)
-                        if ((Left[i] >> b) & 1)
-                            SetBit(Out, static_cast<std::uint32_t>(i * 64 + b) * Operand);
-            }
-        }
-    }
-}
-
-const std::uint64_t* TopLevel(const std::vector<std::uint64_t>& Pyramid)
-{
-    return &Pyramid[Offset(ResidueBits)];
-}
-
 // Lists.
-
 // The values of an operand with their lowest numbers, or null when it has too many.
 const std::vector<Entry>* ValuesOf(const Term& T, std::vector<Entry>& Single)
 {
@@ -467,26 +316,6 @@ void Prepare(Expr& E)
 {
     const std::size_t Last = E.Terms.size() - 1;
     std::vector<Entry> Single;
-
-    // Residues of every prefix.
-    E.Residues.assign(Last + 1, std::vector<std::uint64_t>(PyramidWords, 0));
-    for (std::size_t j = 0; j <= Last; ++j) {
-        std::vector<std::uint64_t> Operand;
-        const std::uint64_t* OperandTop;
-        if (E.Terms[j].IsGroup) {
-            OperandTop = TopLevel(Exprs[E.Terms[j].Group].Residues.back());
-        } else {
-            Operand.assign(ResidueWords, 0);
-            SetBit(Operand.data(), E.Terms[j].Number);
-            OperandTop = Operand.data();
-        }
-        std::uint64_t* Out = &E.Residues[j][Offset(ResidueBits)];
-        if (j == 0)
-            std::copy(OperandTop, OperandTop + ResidueWords, Out);
-        else
-            CombineResidues(Out, TopLevel(E.Residues[j - 1]), E.Ops[j], OperandTop);
-        FillLevels(E.Residues[j]);
-    }
 
     // The longest prefix whose values can be listed.
     const std::vector<Entry>* First = ValuesOf(E.Terms[0], Single);
@@ -555,65 +384,25 @@ std::uint64_t Lookup(const Expr& E, Class C)
     return Lowest;
 }
 
-// Failed states.
-
-std::uint64_t StateKey(int e, int j, Class C)
-{
-    return (static_cast<std::uint64_t>(e) << 48) | (static_cast<std::uint64_t>(j) << 40) |
-           (static_cast<std::uint64_t>(C.Bits) << 32) | C.Rest;
-}
-
-std::size_t PlaceOf(std::uint64_t Key)
-{
-    std::size_t Place = static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> 20);
-    const std::size_t Size = Failed.size();
-    for (Place &= Size - 1; Failed[Place] != None && Failed[Place] != Key; Place = (Place + 1) & (Size - 1)) {
-    }
-    return Place;
-}
-
-bool HasFailed(std::uint64_t Key)
-{
-    return Failed[PlaceOf(Key)] == Key;
-}
-
-void RememberFailure(std::uint64_t Key)
-{
-    if (FailedCount >= MostRemembered)
-        return;  // forgetting only costs time
-    if (2 * (FailedCount + 1) > Failed.size()) {
-        std::vector<std::uint64_t> Old(2 * Failed.size(), None);
-        Old.swap(Failed);
-        for (const std::uint64_t K : Old)
-            if (K != None)
-                Failed[PlaceOf(K)] = K;
-    }
-    Failed[PlaceOf(Key)] = Key;
-    ++FailedCount;
-}
-
-// Targets: what the search asks of a prefix. Each is a class its value must lie in,
-// with the number of the slots already chosen to its left (outside the expression it
-// belongs to), which count least. The search starts from one target, the wanted
-// result; going into a group after a listed prefix makes one target for every prefix
-// value and operator, so that the group is searched once for all of them.
+// What the search asks of a prefix: a class for its value, with the number of the
+// slots chosen outside it (Fixed). It starts from one target, the wanted result.
 struct Target {
     Class C;
     std::uint64_t Fixed;
 };
 
-// Targets by depth of the search, reused from one call to the next.
-const int MostDepth = 256;
+// Targets by depth of the search, reused from one call to the next. Each level goes
+// one operand down, and a text of 79 characters holds fewer operands than this.
+const int MostDepth = 128;
 std::vector<Target> Pool[MostDepth];
 
-// Keeps the targets that the prefix up to Terms[j] may reach, each class once with
-// its lowest fixed number, sorted by class.
-void Tidy(std::vector<Target>& T, const Expr& E, int j)
+// Drops the empty classes and keeps each other one once, with its lowest fixed
+// number, sorted by class.
+void Tidy(std::vector<Target>& T)
 {
-    const std::vector<std::uint64_t>& Residues = E.Residues[static_cast<std::size_t>(j)];
     std::size_t Kept = 0;
     for (const Target& t : T)
-        if (t.C.Bits >= 0 && Has(Residues, t.C))
+        if (t.C.Bits >= 0)
             T[Kept++] = t;
     T.resize(Kept);
     if (Kept < 2)
@@ -678,10 +467,9 @@ std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
     return Lowest;
 }
 
-// The lowest number of a listed prefix value, with its operand and operator after it
-// (Operator None for the prefix alone), that lies in a target's class, counted with
-// that target's fixed number. The smaller side is gone through; going through the
-// list needs the targets sifted.
+// The lowest number of a listed prefix value, with the operand and operator after it
+// (Operator 0: none), in a target's class, plus its fixed number. Scan goes through
+// the list rather than the targets, which must then be sifted.
 std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, std::uint32_t Operand,
                    bool Scan)
 {
@@ -721,11 +509,11 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     const Expr& E = Exprs[static_cast<std::size_t>(e)];
     // Every target counts, pruned or not: a group counted through may make many.
     Work += T.size();
-    if (Work > WorkBudget || Depth + 1 >= MostDepth) {
+    if (Work > WorkBudget) {
         GaveUp = true;
         return None;
     }
-    Tidy(T, E, j);
+    Tidy(T);
     if (T.empty())
         return None;
     if (j == E.Split) {
@@ -744,8 +532,9 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
 
     // A failure does not depend on the fixed numbers, so a single target's is kept.
     const bool Single = T.size() == 1;
-    const std::uint64_t Key = Single ? StateKey(e, j, T[0].C) : None;
-    if (Single && HasFailed(Key))
+    const std::uint64_t Key = (static_cast<std::uint64_t>(e) << 48) | (static_cast<std::uint64_t>(j) << 40) |
+                              (static_cast<std::uint64_t>(T[0].C.Bits) << 32) | T[0].C.Rest;
+    if (Single && FailedPlace(Key) == Key)
         return None;
     char Operator[3];
     std::uint64_t Added[3];
@@ -769,10 +558,10 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         const bool Scan = Meeting && E.Keys.size() < ScanGain * T.size();
         if (Scan)
             Sift(T);
-        const std::size_t Widest = std::max<std::size_t>(1, MostTargets / T.size());
+        const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
         std::size_t Size = Ordered ? 1 : Widest;
-        for (std::size_t First = 0; First < Choices; First += Size, Size = std::min(4 * Size, Widest)) {
-            const std::size_t Last = Meeting ? First + 1 : std::min(Choices, First + Size);
+        for (std::size_t First = 0; First < Choices; First += Size, Size = std::min(16 * Size, Widest)) {
+            const std::size_t Last = std::min(Choices, First + Size);
             std::uint64_t Rest;
             if (Meeting) {
                 const Entry& V = (*Values)[First / static_cast<std::size_t>(Count)];
@@ -796,8 +585,6 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
             if (Rest != None && Ordered)
                 return Rest;
             Best = std::min(Best, Rest);
-            if (Meeting)
-                Size = 1;
         }
     } else if (Enter) {
         // The group is the most significant part, so it is searched for every prefix
@@ -847,7 +634,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         }
     }
     if (Best == None && Single)
-        RememberFailure(Key);
+        FailedPlace(Key) = Key;
     return Best;
 }
 
@@ -860,9 +647,6 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     if (Slots > 40)
         return ExactOutcome::OverBudget;
     Text = Expression;
-    ResidueBits = std::min(MostResidueBits, std::max(6, 2 * Slots + 2));
-    ResidueWords = (std::size_t{1} << ResidueBits) / 64;
-    PyramidWords = Offset(ResidueBits) + ResidueWords;
     std::fill(SlotAt, SlotAt + 128, -1);
     Weight[0] = 1;
     for (int k = 0; k < Slots; ++k) {
@@ -874,7 +658,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     std::uint64_t Found = None;
     for (int Round = 2; Round >= 0; --Round) {
         const std::size_t Candidates = MostCandidates >> (3 * Round);
-        if (Round > 0 && Candidates < LongerList && Round < 2)
+        if (Round == 1 && Candidates < LongerList)
             continue;  // its lists would be those of the round before
         ListCandidates = Candidates;
         LongerList = ~std::size_t{0};
@@ -890,14 +674,9 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         Work = 0;
         WorkBudget = MostWork >> (Round == 0 ? 0 : Round + 2);
         GaveUp = false;
-        Failed.assign(1 << 10, None);
-        FailedCount = 0;
+        Failed.assign(std::size_t{1} << 20, None);
         Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
         Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true);
-#ifdef EXACT_DEBUG
-        std::fprintf(stderr, "%.3f s: candidates %zu work %llu gave up %d\n", double(std::clock()) / CLOCKS_PER_SEC, Candidates,
-                     static_cast<unsigned long long>(Work), GaveUp);
-#endif
         // Memory goes back before the next round or equation.
         std::vector<Expr>().swap(Exprs);
         std::vector<std::uint64_t>().swap(Failed);
