@@ -10,7 +10,7 @@
 // input that fails is kept in FAILURES_DIR.
 // The equations of the cases after --wide, of up to 39 slots, are all kept: their
 // damaged forms reach the exact search. Since each may take a while, they get fewer
-// cuts and mutations than the other cases.
+// cuts and mutations than the other cases, and also every line cut short at once.
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -38,6 +38,7 @@ const unsigned TimeLimitSeconds = 30;
 const int MostSlots = 10;
 const int WideCuts = 8;
 const int WideMutations = 24;
+const int WideLineCuts = 8;
 
 std::string Program;
 std::string InputName;
@@ -256,6 +257,22 @@ void CheckCase(const std::string& Path, bool Wide)
         Check(Text.substr(0, Length), Name + " cut at " + std::to_string(Length), Wide);
     for (int m = 0; m < (Wide ? WideMutations : 32); ++m)
         Check(Mutate(Text), Name + " mutation " + std::to_string(m), Wide);
+    // Every line cut short somewhere in its last quarter, so that wide expressions
+    // end in an open group, a missing operand or half a number.
+    for (int c = 0; Wide && c < WideLineCuts; ++c) {
+        std::istringstream Lines(Text);
+        std::string Line, Cut;
+        while (std::getline(Lines, Line)) {
+            std::size_t Keep = Line.size() - Below(Line.size() / 4 + 1);
+            const std::size_t Open = Line.rfind('(');
+            if (c % 2 == 1 && Open != std::string::npos)
+                Keep = Open + 1;  // the text ends in "("
+            const std::string Short = Line.substr(0, Keep);
+            // A line left with too few slots for the exact search stays whole.
+            Cut += (SlowExhaustive(Short) ? Line : Short) + "\n";
+        }
+        Check(Cut, Name + " lines cut " + std::to_string(c), Wide);
+    }
 }
 
 void CheckGenerated()
