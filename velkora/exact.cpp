@@ -99,12 +99,15 @@ int Digit[64];             // operators of the groups being counted through
 std::uint64_t Work;
 bool GaveUp;
 // Single targets that failed, by expression, operand and class: a cache in which a
-// newer failure takes an older one's place, since forgetting only costs time.
+// newer failure takes an older one's place (often, in a test build's tiny cache).
+#ifndef EXACT_FAILED_BITS
+#define EXACT_FAILED_BITS 20
+#endif
 std::vector<std::uint64_t> Failed;
 
 std::uint64_t& FailedPlace(std::uint64_t Key)
 {
-    return Failed[static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> 44)];
+    return Failed[static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> (64 - EXACT_FAILED_BITS))];
 }
 
 std::uint32_t Mask(int Bits)
@@ -258,7 +261,6 @@ std::uint32_t Evaluate(int e)
     return Value;
 }
 
-// Lists.
 // The values of an operand with their lowest numbers, or null when it has too many.
 const std::vector<Entry>* ValuesOf(const Term& T, std::vector<Entry>& Single)
 {
@@ -385,7 +387,7 @@ std::uint64_t Lookup(const Expr& E, Class C)
 }
 
 // What the search asks of a prefix: a class for its value, with the number of the
-// slots chosen outside it (Fixed). It starts from one target, the wanted result.
+// slots chosen outside it. It starts from one target, the wanted result.
 struct Target {
     Class C;
     std::uint64_t Fixed;
@@ -503,8 +505,6 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
 // their fixed numbers count less than every choice left.
 std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
 {
-    if (GaveUp)
-        return None;
     std::vector<Target>& T = Pool[Depth];
     const Expr& E = Exprs[static_cast<std::size_t>(e)];
     // Every target counts, pruned or not: a group counted through may make many.
@@ -674,7 +674,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         Work = 0;
         WorkBudget = MostWork >> (Round == 0 ? 0 : Round + 2);
         GaveUp = false;
-        Failed.assign(std::size_t{1} << 20, None);
+        Failed.assign(std::size_t{1} << EXACT_FAILED_BITS, None);
         Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
         Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true);
         // Memory goes back before the next round or equation.
