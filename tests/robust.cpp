@@ -2,12 +2,15 @@
 // exits with status 0 or 1, and writes nothing to standard error but its own notes
 // (so no sanitizer report either).
 //
-//   robust PROGRAM INPUT_NAME FAILURES_DIR SEED CASE.in...
+//   robust PROGRAM INPUT_NAME FAILURES_DIR SEED CASE.in... [--wide WIDE.in...]
 //
 // The inputs derive from the given cases by a fixed seed: each cut at many byte
 // offsets, and with bytes inserted, deleted and replaced; plus random bytes, random
 // tokens, lines of a hundred thousand characters and numbers of twenty digits. An
 // input that fails is kept in FAILURES_DIR.
+// The equations of the cases after --wide, of up to 39 slots, are all kept: their
+// damaged forms reach the exact search. Since each may take a while, they get fewer
+// cuts and mutations than the other cases, and also every line cut short at once.
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -31,8 +34,11 @@ namespace {
 
 const unsigned TimeLimitSeconds = 30;
 // An equation with more slots than this may take long to search, so such inputs
-// are left out for the equation solver.
+// are left out for the equation solver, unless they derive from a wide case.
 const int MostSlots = 10;
+const int WideCuts = 8;
+const int WideMutations = 24;
+const int WideLineCuts = 8;
 
 std::string Program;
 std::string InputName;
@@ -81,6 +87,58 @@ bool TooManySlots(const std::string& Text)
     return false;
 }
 
+// The slots the program finds on a line: the text after a leading number and the
+// spaces and "=" after it, without its trailing spaces and carriage return, with a
+// slot for every run of spaces not just inside a parenthesis, and for every ")(".
+// A line that holds no result is counted whole, which can only count more; and the
+// expression ends at a zero byte.
+int SearchedSlots(std::string Line)
+{
+    Line = Line.substr(0, Line.find('\0'));  // the text ends at a zero byte
+    std::size_t i = Line.find_first_not_of(" \t\r\v\f");
+    if (i == std::string::npos)
+        return 0;
+    std::size_t End = i;
+    if (End < Line.size() && (Line[End] == '-' || Line[End] == '+'))
+        ++End;
+    const std::size_t Digits = End;
+    while (End < Line.size() && Line[End] >= '0' && Line[End] <= '9')
+        ++End;
+    if (End > Digits)
+        for (i = End; i < Line.size() && (Line[i] == ' ' || Line[i] == '='); ++i)
+            ;
+    std::size_t Last = Line.find_last_not_of(" \r");
+    Last = Last == std::string::npos || Last < i ? i : Last + 1;
+    int Slots = 0;
+    for (std::size_t k = i; k < Last; ++k) {
+        if (Line[k] == ')' && k + 1 < Last && Line[k + 1] == '(')
+            ++Slots;
+        if (Line[k] != ' ')
+            continue;
+        std::size_t Run = k;
+        while (Line[Run] == ' ')
+            ++Run;
+        if (Line[Run] != ')' && (k == i || Line[k - 1] != '('))
+            ++Slots;
+        k = Run - 1;
+    }
+    return Slots;
+}
+
+// Whether a line of a wide case's damaged form goes to the exhaustive search with
+// more than MostSlots slots: from 20 slots on, the exact search answers.
+bool SlowExhaustive(const std::string& Text)
+{
+    std::istringstream Lines(Text);
+    std::string Line;
+    while (std::getline(Lines, Line)) {
+        const int Slots = SearchedSlots(Line);
+        if (Slots > MostSlots && Slots < 20)
+            return true;
+    }
+    return false;
+}
+
 // Lines that would make every input derived from this one too slow to search.
 std::string WithoutLongSearches(const std::string& Text)
 {
@@ -102,9 +160,9 @@ bool ErrorIsNotes(const std::string& Error)
     return Error.empty() || Error.back() == '\n';
 }
 
-void Check(const std::string& Input, const std::string& Label)
+void Check(const std::string& Input, const std::string& Label, bool Wide = false)
 {
-    if (InputName == "velkora.in" && TooManySlots(Input)) {
+    if (InputName == "velkora.in" && (Wide ? SlowExhaustive(Input) : TooManySlots(Input))) {
         ++Skipped;
         return;
     }
@@ -186,18 +244,35 @@ std::string Mutate(std::string Text)
     return Text;
 }
 
-void CheckCase(const std::string& Path)
+void CheckCase(const std::string& Path, bool Wide)
 {
     std::string Text = ReadFile(Path);
-    if (InputName == "velkora.in")
+    if (InputName == "velkora.in" && !Wide)
         Text = WithoutLongSearches(Text);
     const std::string Name = Path.substr(Path.find_last_of('/') + 1);
     // Cut at every offset of a small file, at 32 spread offsets of a larger one.
-    const std::size_t Step = Text.size() / 32 + 1;
+    const std::size_t Cuts = Wide ? WideCuts : 32;
+    const std::size_t Step = Text.size() / Cuts + 1;
     for (std::size_t Length = 0; Length < Text.size(); Length += Step)
-        Check(Text.substr(0, Length), Name + " cut at " + std::to_string(Length));
-    for (int m = 0; m < 32; ++m)
-        Check(Mutate(Text), Name + " mutation " + std::to_string(m));
+        Check(Text.substr(0, Length), Name + " cut at " + std::to_string(Length), Wide);
+    for (int m = 0; m < (Wide ? WideMutations : 32); ++m)
+        Check(Mutate(Text), Name + " mutation " + std::to_string(m), Wide);
+    // Every line cut short somewhere in its last quarter, so that wide expressions
+    // end in an open group, a missing operand or half a number.
+    for (int c = 0; Wide && c < WideLineCuts; ++c) {
+        std::istringstream Lines(Text);
+        std::string Line, Cut;
+        while (std::getline(Lines, Line)) {
+            std::size_t Keep = Line.size() - Below(Line.size() / 4 + 1);
+            const std::size_t Open = Line.rfind('(');
+            if (c % 2 == 1 && Open != std::string::npos)
+                Keep = Open + 1;  // the text ends in "("
+            const std::string Short = Line.substr(0, Keep);
+            // A line left with too few slots for the exact search stays whole.
+            Cut += (SlowExhaustive(Short) ? Line : Short) + "\n";
+        }
+        Check(Cut, Name + " lines cut " + std::to_string(c), Wide);
+    }
 }
 
 void CheckGenerated()
@@ -228,7 +303,7 @@ void CheckGenerated()
 int main(int argc, char** argv)
 {
     if (argc < 5) {
-        std::cerr << "usage: robust PROGRAM INPUT_NAME FAILURES_DIR SEED CASE.in...\n";
+        std::cerr << "usage: robust PROGRAM INPUT_NAME FAILURES_DIR SEED CASE.in... [--wide WIDE.in...]\n";
         return 2;
     }
     Program = argv[1];
@@ -241,6 +316,8 @@ int main(int argc, char** argv)
     FailuresDir = argv[3];
     Random.seed(static_cast<unsigned>(std::strtoul(argv[4], nullptr, 10)));
     Prefix = InputName.substr(0, InputName.find('.')) + ": ";
+    // The directory above is made too, as in a fresh build tree.
+    mkdir(FailuresDir.substr(0, FailuresDir.find_last_of('/')).c_str(), 0755);
     mkdir(FailuresDir.c_str(), 0755);
     char Template[] = "/tmp/robust.XXXXXX";
     if (!mkdtemp(Template)) {
@@ -249,8 +326,13 @@ int main(int argc, char** argv)
     }
     WorkDir = Template;
 
-    for (int i = 5; i < argc; ++i)
-        CheckCase(argv[i]);
+    bool Wide = false;
+    for (int i = 5; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--wide") == 0)
+            Wide = true;
+        else
+            CheckCase(argv[i], Wide);
+    }
     CheckGenerated();
 
     unlink((WorkDir + "/" + InputName).c_str());

@@ -1,66 +1,52 @@
 // The exact operator search. It prints what trying every combination number from 0
 // upward with a wide enough counter would print: the lowest combination number whose
 // left-to-right value, in 32-bit wrap-around arithmetic, equals the wanted result, or
-// that there is none. Nothing in it is estimated, which is why it is exact:
+// that there is none. Nothing in it is estimated:
 //
-// - The text is parsed once into a tree that follows the evaluator's own steps
-//   (a number; a group for any other character, skipped like an opening parenthesis;
-//   0 for an operand missing at the end; literal + - * as fixed operators). Which
-//   step the evaluator takes never depends on the operators chosen, because every
-//   slot holds an operator character, so one tree serves every combination. Slots
-//   that the evaluation never reads as an operator keep '+', the lowest digit.
-// - A combination number compares like its digits from the most significant slot
-//   down. For the operands t0 op1 t1 ... opn tn of an expression those are the slots
-//   inside tn, then opn, then those inside t(n-1), and so on. The search picks them
-//   in that order, lowest first, and takes a choice only when the rest of the
-//   expression can still reach the value the choice asks of it; so the first
-//   complete choice is the lowest number.
-// - What the choices ask of the prefix t0 ... t(j-1) is always one residue class
-//   modulo a power of two: x + a, x - a shift a class, and x * a with a = 2^t u
-//   (u odd) divides the modulus by 2^t and maps the class through u's inverse.
-// - The test "can the prefix reach this class" is exact, too: below a split point the
-//   prefix's reachable values are all listed, each with its lowest combination
-//   number, sorted by bit-reversed value so that a class is one contiguous range;
-//   above it the search recurses, remembering the (position, class) pairs that
-//   failed. Residues modulo 2^ResidueBits that no prefix reaches (a value mod 2^k
-//   depends only on the operands mod 2^k) cut hopeless classes early.
-// - An operand that is a group enters through its distinct values, each with its
-//   lowest inner combination; when it has too many, through the prefix's values,
-//   solving the group for the class each of them asks of it.
-// When a shape would take more work or memory than the budget below, the search says
-// so rather than guessing.
+// - The text is parsed once into a tree that follows the evaluator's own steps (a
+//   number; a group for any other character, skipped like an opening parenthesis; 0
+//   for an operand missing at the end; literal + - * as fixed operators). Every slot
+//   holds an operator character, so one tree serves every combination.
+// - A combination number compares like its digits from the most significant slot, the
+//   rightmost, down: for t0 op1 t1 ... opn tn the slots inside tn, then opn, then
+//   those inside t(n-1), and so on. The search picks them in that order, lowest first.
+// - What the choices ask of the prefix t0 ... t(j-1) is one class modulo a power of
+//   two: x + a and x - a shift a class, and x * a with a = 2^t u (u odd) divides the
+//   modulus by 2^t and maps the class through u's inverse.
+// - Prefixes are listed as far as their distinct values allow (each value with its
+//   lowest number, by bit-reversed value so that a class is one range); the search
+//   from the right meets such a list, through several classes (targets) at once where
+//   one side is large. Rounds with longer lists follow when the work runs out.
+// When a shape needs more work than the budget, the search says so rather than guess.
 
 #include "exact.h"
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 namespace {
 
-// Residues modulo 2^ResidueBits are followed: 20 bits at most, fewer for equations with
-// fewer values to tell apart, since the sets are cleared for every equation.
-const int MostResidueBits = 20;
-int ResidueBits;
-std::size_t ResidueWords;
-// A group's values are combined with the residues of what goes before it one by one.
-const int MostResidueOperands = 64;
-// The largest list of candidate values built at once, 16 bytes each. Longer lists
-// cost more to sort than they save the search: 2^21 made equations five times slower.
-// A test build makes them tiny, so that the search above the lists does nearly all.
+// The largest list of candidate values built at once, 16 bytes each, in the last of
+// three rounds. A test build makes them tiny, so that the search does nearly all.
 #ifndef EXACT_MOST_CANDIDATES
-#define EXACT_MOST_CANDIDATES (std::size_t{1} << 16)
+#define EXACT_MOST_CANDIDATES (std::size_t{1} << 22)
 #endif
 const std::size_t MostCandidates = EXACT_MOST_CANDIDATES;
-// A group with more values than a list holds is solved once per value of the prefix
-// before it, when that prefix has at most this many values.
-const std::size_t MostPrefixValues = 4096;
-// Steps of the search (a test build lowers it to reach the fallback quickly), and
-// failed states remembered (8 bytes each, the table at most half full).
+std::size_t ListCandidates;  // the current round's
+// The fewest candidates that would have made some list longer this round.
+std::size_t LongerList;
+// Steps of the search (a test build lowers it to reach the fallback quickly).
 #ifndef EXACT_WORK_BUDGET
-#define EXACT_WORK_BUDGET (std::uint64_t{1} << 26)
+#define EXACT_WORK_BUDGET (std::uint64_t{1} << 24)
 #endif
-const std::uint64_t WorkBudget = EXACT_WORK_BUDGET;
-const std::size_t MostRemembered = std::size_t{1} << 22;
+const std::uint64_t MostWork = EXACT_WORK_BUDGET;
+std::uint64_t WorkBudget;  // the current round's
+// Targets made at once: for a group after a listed prefix, or a block of choices.
+const std::size_t MostTargets = std::size_t{1} << 20;
+// Going through a list with sifted targets costs about this many times less a value
+// than looking a target up in it.
+const std::size_t ScanGain = 32;
 
 const std::uint64_t None = ~std::uint64_t{0};
 
@@ -101,8 +87,6 @@ struct Expr {
     // When the whole expression is listed: its values, lowest number first.
     bool Listed = false;
     std::vector<Entry> Values;
-    // Residues reachable by each prefix, every modulus 2^0 to 2^ResidueBits.
-    std::vector<std::vector<std::uint64_t>> Residues;
     // The slots read as operators here or in a group inside, lowest first.
     std::vector<int> Slots;
 };
@@ -114,8 +98,17 @@ std::uint64_t Weight[64];  // 3 to the power of the slot
 int Digit[64];             // operators of the groups being counted through
 std::uint64_t Work;
 bool GaveUp;
-std::vector<std::uint64_t> Failed;  // open addressing, None marks a free place
-std::size_t FailedCount;
+// Single targets that failed, by expression, operand and class: a cache in which a
+// newer failure takes an older one's place (often, in a test build's tiny cache).
+#ifndef EXACT_FAILED_BITS
+#define EXACT_FAILED_BITS 20
+#endif
+std::vector<std::uint64_t> Failed;
+
+std::uint64_t& FailedPlace(std::uint64_t Key)
+{
+    return Failed[static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> (64 - EXACT_FAILED_BITS))];
+}
 
 std::uint32_t Mask(int Bits)
 {
@@ -129,20 +122,13 @@ Class MakeClass(std::uint32_t Rest, int Bits)
 
 const Class Empty{0, -1};
 
-int TrailingZeros(std::uint32_t Value)
-{
-    int Count = 0;
-    for (; Count < 32 && (Value & 1) == 0; ++Count)
-        Value >>= 1;
-    return Count;
-}
-
 std::uint32_t Reverse(std::uint32_t Value)
 {
-    std::uint32_t Reversed = 0;
-    for (int i = 0; i < 32; ++i, Value >>= 1)
-        Reversed = (Reversed << 1) | (Value & 1);
-    return Reversed;
+    Value = ((Value >> 1) & 0x55555555u) | ((Value & 0x55555555u) << 1);
+    Value = ((Value >> 2) & 0x33333333u) | ((Value & 0x33333333u) << 2);
+    Value = ((Value >> 4) & 0x0F0F0F0Fu) | ((Value & 0x0F0F0F0Fu) << 4);
+    Value = ((Value >> 8) & 0x00FF00FFu) | ((Value & 0x00FF00FFu) << 8);
+    return (Value >> 16) | (Value << 16);
 }
 
 std::uint32_t Inverse(std::uint32_t Odd)
@@ -161,7 +147,7 @@ std::uint32_t Apply(std::uint32_t Left, char Operator, std::uint32_t Right)
 // The x with x * Factor in C.
 Class Divide(Class C, std::uint32_t Factor)
 {
-    const int Twos = TrailingZeros(Factor);
+    const int Twos = std::countr_zero(Factor);
     if (Twos >= C.Bits)
         return C.Rest == 0 ? Class{0, 0} : Empty;
     if ((C.Rest & Mask(Twos)) != 0)
@@ -205,7 +191,6 @@ int Choices(const Op& O, char* Operator, std::uint64_t* Added)
 }
 
 // Parsing, step for step as the evaluator reads the text.
-
 bool IsDigit(char Character)
 {
     return static_cast<unsigned char>(Character - '0') < 10;
@@ -276,131 +261,6 @@ std::uint32_t Evaluate(int e)
     return Value;
 }
 
-// Residues: level L of a pyramid is a bit set of the residues modulo 2^L, at word
-// offset Offset(L); levels below 6 take one word each.
-
-std::size_t Offset(int Level)
-{
-    return Level <= 6 ? static_cast<std::size_t>(Level)
-                      : 6 + (std::size_t{1} << (Level - 6)) - 1;
-}
-
-std::size_t PyramidWords;
-
-bool Has(const std::vector<std::uint64_t>& Pyramid, Class C)
-{
-    const int Level = std::min(C.Bits, ResidueBits);
-    const std::uint32_t Bit = C.Rest & Mask(Level);
-    return (Pyramid[Offset(Level) + Bit / 64] >> (Bit % 64)) & 1;
-}
-
-// Fills the levels below the top one, which holds the residues modulo 2^ResidueBits.
-void FillLevels(std::vector<std::uint64_t>& Pyramid)
-{
-    for (int Level = ResidueBits - 1; Level >= 0; --Level) {
-        std::uint64_t* Lower = &Pyramid[Offset(Level)];
-        const std::uint64_t* Upper = &Pyramid[Offset(Level + 1)];
-        if (Level >= 6) {
-            const std::size_t Words = std::size_t{1} << (Level - 6);
-            for (std::size_t i = 0; i < Words; ++i)
-                Lower[i] = Upper[i] | Upper[i + Words];
-        } else {
-            const unsigned Half = 1u << Level;
-            const std::uint64_t HalfMask = (std::uint64_t{1} << Half) - 1;
-            Lower[0] = (Upper[0] & HalfMask) | ((Upper[0] >> Half) & HalfMask);
-        }
-    }
-}
-
-std::uint32_t ResidueMask()
-{
-    return Mask(ResidueBits);
-}
-
-void SetBit(std::uint64_t* Set, std::uint32_t Bit)
-{
-    Bit &= ResidueMask();
-    Set[Bit / 64] |= std::uint64_t{1} << (Bit % 64);
-}
-
-bool IsFull(const std::uint64_t* Set)
-{
-    for (std::size_t i = 0; i < ResidueWords; ++i)
-        if (Set[i] != ~std::uint64_t{0})
-            return false;
-    return true;
-}
-
-// Out gets every x + Shift for x in Set.
-void OrShifted(std::uint64_t* Out, const std::uint64_t* Set, std::uint32_t Shift)
-{
-    Shift &= ResidueMask();
-    const std::size_t Words = Shift / 64;
-    const unsigned Bits = Shift % 64;
-    for (std::size_t i = 0; i < ResidueWords; ++i) {
-        if (Set[i] == 0)
-            continue;
-        Out[(i + Words) % ResidueWords] |= Set[i] << Bits;
-        if (Bits != 0)
-            Out[(i + Words + 1) % ResidueWords] |= Set[i] >> (64 - Bits);
-    }
-}
-
-// The residues in Set, or fewer than none when there are more than Most.
-std::vector<std::uint32_t> Members(const std::uint64_t* Set, std::size_t Most)
-{
-    std::vector<std::uint32_t> Found;
-    for (std::size_t i = 0; i < ResidueWords; ++i)
-        for (unsigned b = 0; b < 64 && Set[i] >> b != 0; ++b)
-            if ((Set[i] >> b) & 1) {
-                if (Found.size() == Most)
-                    return std::vector<std::uint32_t>{};
-                Found.push_back(static_cast<std::uint32_t>(i * 64 + b));
-            }
-    return Found;
-}
-
-// The top level of the residues of Left O Right. More residues than can be followed
-// one by one give every residue, which only weakens the pruning.
-void CombineResidues(std::uint64_t* Out, const std::uint64_t* Left, const Op& O,
-                     const std::uint64_t* Right)
-{
-    const std::vector<std::uint32_t> Operands = Members(Right, MostResidueOperands);
-    const bool LeftFull = IsFull(Left);
-    char Operator[3];
-    std::uint64_t Added[3];
-    const int Count = Choices(O, Operator, Added);
-    for (int k = 0; k < Count; ++k) {
-        if (Operands.empty() || (LeftFull && Operator[k] != '*')) {
-            std::fill(Out, Out + ResidueWords, ~std::uint64_t{0});
-            return;
-        }
-        for (const std::uint32_t Operand : Operands) {
-            if (Operator[k] == '+') {
-                OrShifted(Out, Left, Operand);
-            } else if (Operator[k] == '-') {
-                OrShifted(Out, Left, 0u - Operand);
-            } else if (LeftFull) {
-                const std::uint32_t Step = 1u << std::min(TrailingZeros(Operand), ResidueBits);
-                for (std::uint32_t x = 0; x <= ResidueMask(); x += Step)
-                    SetBit(Out, x);
-            } else {
-                for (std::size_t i = 0; i < ResidueWords; ++i)
-                    for (unsigned b = 0; b < 64 && Left[i] >> b != 0; ++b)
-                        if ((Left[i] >> b) & 1)
-                            SetBit(Out, static_cast<std::uint32_t>(i * 64 + b) * Operand);
-            }
-        }
-    }
-}
-
-const std::uint64_t* TopLevel(const std::vector<std::uint64_t>& Pyramid)
-{
-    return &Pyramid[Offset(ResidueBits)];
-}
-
-// Lists.
-
 // The values of an operand with their lowest numbers, or null when it has too many.
 const std::vector<Entry>* ValuesOf(const Term& T, std::vector<Entry>& Single)
 {
@@ -428,43 +288,36 @@ std::vector<Entry> Combine(const std::vector<Entry>& Left, const Op& O,
     return Out;
 }
 
-// Sorts by key and keeps each key's lowest number.
+// Sorts by key and keeps each key's lowest number. Lists run to millions of entries,
+// so the sort goes by bytes of the key: four passes, each stable.
 void KeepLowest(std::vector<Entry>& List)
 {
-    std::sort(List.begin(), List.end(), [](const Entry& a, const Entry& b) {
-        return a.Key != b.Key ? a.Key < b.Key : a.Number < b.Number;
-    });
+    std::vector<Entry> Other(List.size());
+    for (int Shift = 0; Shift < 32; Shift += 8) {
+        std::size_t Start[257] = {};
+        for (const Entry& V : List)
+            ++Start[((V.Key >> Shift) & 255) + 1];
+        for (int b = 0; b < 256; ++b)
+            Start[b + 1] += Start[b];
+        for (const Entry& V : List)
+            Other[Start[(V.Key >> Shift) & 255]++] = V;
+        List.swap(Other);
+    }
     std::size_t Kept = 0;
-    for (std::size_t i = 0; i < List.size(); ++i)
+    for (std::size_t i = 0; i < List.size(); ++i) {
         if (Kept == 0 || List[Kept - 1].Key != List[i].Key)
             List[Kept++] = List[i];
+        else
+            List[Kept - 1].Number = std::min(List[Kept - 1].Number, List[i].Number);
+    }
     List.resize(Kept);
+    List.shrink_to_fit();
 }
 
 void Prepare(Expr& E)
 {
     const std::size_t Last = E.Terms.size() - 1;
     std::vector<Entry> Single;
-
-    // Residues of every prefix.
-    E.Residues.assign(Last + 1, std::vector<std::uint64_t>(PyramidWords, 0));
-    for (std::size_t j = 0; j <= Last; ++j) {
-        std::vector<std::uint64_t> Operand;
-        const std::uint64_t* OperandTop;
-        if (E.Terms[j].IsGroup) {
-            OperandTop = TopLevel(Exprs[E.Terms[j].Group].Residues.back());
-        } else {
-            Operand.assign(ResidueWords, 0);
-            SetBit(Operand.data(), E.Terms[j].Number);
-            OperandTop = Operand.data();
-        }
-        std::uint64_t* Out = &E.Residues[j][Offset(ResidueBits)];
-        if (j == 0)
-            std::copy(OperandTop, OperandTop + ResidueWords, Out);
-        else
-            CombineResidues(Out, TopLevel(E.Residues[j - 1]), E.Ops[j], OperandTop);
-        FillLevels(E.Residues[j]);
-    }
 
     // The longest prefix whose values can be listed.
     const std::vector<Entry>* First = ValuesOf(E.Terms[0], Single);
@@ -477,9 +330,13 @@ void Prepare(Expr& E)
     E.Split = 0;
     for (std::size_t j = 1; j <= Last; ++j) {
         const std::vector<Entry>* Operand = ValuesOf(E.Terms[j], Single);
-        if (Operand == nullptr ||
-            List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3) > MostCandidates)
+        if (Operand == nullptr)
             break;
+        const std::size_t Candidates = List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3);
+        if (Candidates > ListCandidates) {
+            LongerList = std::min(LongerList, Candidates);
+            break;
+        }
         List = Combine(List, E.Ops[j], *Operand);
         KeepLowest(List);
         E.Split = static_cast<int>(j);
@@ -514,6 +371,8 @@ std::uint64_t Lookup(const Expr& E, Class C)
     const std::uint64_t To = From + (std::uint64_t{1} << (32 - C.Bits));
     std::size_t Low = static_cast<std::size_t>(
         std::lower_bound(E.Keys.begin(), E.Keys.end(), From) - E.Keys.begin());
+    if (C.Bits == 32)  // one value, the most asked for
+        return Low < E.Keys.size() && E.Keys[Low] == From ? E.Numbers[Low] : None;
     std::size_t High = static_cast<std::size_t>(
         std::lower_bound(E.Keys.begin(), E.Keys.end(), To) - E.Keys.begin());
     std::uint64_t Lowest = None;
@@ -527,114 +386,241 @@ std::uint64_t Lookup(const Expr& E, Class C)
     return Lowest;
 }
 
-// Failed states.
+// What the search asks of a prefix: a class for its value, with the number of the
+// slots chosen outside it. It starts from one target, the wanted result.
+struct Target {
+    Class C;
+    std::uint64_t Fixed;
+};
 
-std::uint64_t StateKey(int e, int j, Class C)
+// Targets by depth of the search, reused from one call to the next. Each level goes
+// one operand down, and a text of 79 characters holds fewer operands than this.
+const int MostDepth = 128;
+std::vector<Target> Pool[MostDepth];
+
+// Drops the empty classes and keeps each other one once, with its lowest fixed
+// number, sorted by class.
+void Tidy(std::vector<Target>& T)
 {
-    return (static_cast<std::uint64_t>(e) << 48) | (static_cast<std::uint64_t>(j) << 40) |
-           (static_cast<std::uint64_t>(C.Bits) << 32) | C.Rest;
+    std::size_t Kept = 0;
+    for (const Target& t : T)
+        if (t.C.Bits >= 0)
+            T[Kept++] = t;
+    T.resize(Kept);
+    if (Kept < 2)
+        return;
+    std::sort(T.begin(), T.end(), [](const Target& a, const Target& b) {
+        return a.C.Bits != b.C.Bits ? a.C.Bits < b.C.Bits
+               : a.C.Rest != b.C.Rest ? a.C.Rest < b.C.Rest
+                                      : a.Fixed < b.Fixed;
+    });
+    Kept = 1;
+    for (std::size_t i = 1; i < T.size(); ++i)
+        if (T[i].C.Bits != T[Kept - 1].C.Bits || T[i].C.Rest != T[Kept - 1].C.Rest)
+            T[Kept++] = T[i];
+    T.resize(Kept);
 }
 
-std::size_t PlaceOf(std::uint64_t Key)
+// The targets' residues modulo 2^SieveBits: most list values that meet no target
+// are passed over at the cost of one bit, before the targets are searched.
+const int SieveBits = 20;
+const std::uint32_t SieveMask = (1u << SieveBits) - 1;
+std::vector<std::uint64_t> Sieve(std::size_t{1} << (SieveBits - 6));
+
+// Where each size of class begins among the sifted targets (sorted by Tidy), and
+// how many sizes there are: each costs a search per value.
+std::size_t SizeBegin[34];
+std::size_t Sizes;
+
+void Sift(const std::vector<Target>& T)
 {
-    std::size_t Place = static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> 20);
-    const std::size_t Size = Failed.size();
-    for (Place &= Size - 1; Failed[Place] != None && Failed[Place] != Key; Place = (Place + 1) & (Size - 1)) {
+    std::fill(Sieve.begin(), Sieve.end(), 0);
+    Sizes = 0;
+    for (std::size_t i = 0; i < T.size(); ++i)
+        if (i == 0 || T[i].C.Bits != T[i - 1].C.Bits)
+            SizeBegin[Sizes++] = i;
+    SizeBegin[Sizes] = T.size();
+    std::size_t Marks = 0;
+    for (const Target& t : T) {
+        const std::uint32_t Step = 1u << std::min(t.C.Bits, SieveBits);
+        Marks += (SieveMask + 1) / Step;
+        if (Marks > (std::size_t{1} << 22)) {
+            std::fill(Sieve.begin(), Sieve.end(), ~std::uint64_t{0});
+            return;
+        }
+        for (std::uint32_t r = t.C.Rest & SieveMask; r <= SieveMask; r += Step)
+            Sieve[r / 64] |= std::uint64_t{1} << (r % 64);
     }
-    return Place;
 }
 
-bool HasFailed(std::uint64_t Key)
+// The lowest fixed number of a sifted target whose class holds Value.
+std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
 {
-    return Failed[PlaceOf(Key)] == Key;
-}
-
-void RememberFailure(std::uint64_t Key)
-{
-    if (FailedCount >= MostRemembered)
-        return;  // forgetting only costs time
-    if (2 * (FailedCount + 1) > Failed.size()) {
-        std::vector<std::uint64_t> Old(2 * Failed.size(), None);
-        Old.swap(Failed);
-        for (const std::uint64_t K : Old)
-            if (K != None)
-                Failed[PlaceOf(K)] = K;
+    std::uint64_t Lowest = None;
+    for (std::size_t Size = 0; Size < Sizes; ++Size) {
+        const auto Begin = T.begin() + static_cast<std::ptrdiff_t>(SizeBegin[Size]);
+        const auto End = T.begin() + static_cast<std::ptrdiff_t>(SizeBegin[Size + 1]);
+        const std::uint32_t Rest = Value & Mask(Begin->C.Bits);
+        const auto Hit = std::lower_bound(Begin, End, Rest,
+                                          [](const Target& t, std::uint32_t r) { return t.C.Rest < r; });
+        if (Hit != End && Hit->C.Rest == Rest)
+            Lowest = std::min(Lowest, Hit->Fixed);
     }
-    Failed[PlaceOf(Key)] = Key;
-    ++FailedCount;
+    return Lowest;
+}
+
+// The lowest number of a listed prefix value, with the operand and operator after it
+// (Operator 0: none), in a target's class, plus its fixed number. Scan goes through
+// the list rather than the targets, which must then be sifted.
+std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, std::uint32_t Operand,
+                   bool Scan)
+{
+    std::uint64_t Best = None;
+    if (!Scan) {
+        Work += T.size();
+        for (const Target& t : T) {
+            const Class C = Operator == 0 ? t.C : Before(t.C, Operator, Operand);
+            const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(E, C);
+            if (Lowest != None)
+                Best = std::min(Best, Lowest + t.Fixed);
+        }
+        return Best;
+    }
+    Work += E.Keys.size() / ScanGain + 1;
+    for (std::size_t i = 0; i < E.Keys.size(); ++i) {
+        const std::uint32_t Value = Reverse(E.Keys[i]);
+        const std::uint32_t Met = Operator == 0 ? Value : Apply(Value, Operator, Operand);
+        if (((Sieve[(Met & SieveMask) / 64] >> (Met % 64)) & 1) == 0)
+            continue;
+        Work += Sizes;
+        const std::uint64_t Fixed = FixedFor(T, Met);
+        if (Fixed != None)
+            Best = std::min(Best, E.Numbers[i] + Fixed);
+    }
+    return Best;
 }
 
 // The lowest number for the operands and operators up to Terms[j] of expression e
-// whose value lies in C, or None.
-std::uint64_t Solve(int e, int j, Class C)
+// that meets one of the targets in Pool[Depth], or None. The targets are ordered when
+// their fixed numbers count less than every choice left.
+std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
 {
-    if (C.Bits < 0 || GaveUp)
-        return None;
-    // Every call counts, pruned or not: a group counted through may make many.
-    if (++Work > WorkBudget) {
+    std::vector<Target>& T = Pool[Depth];
+    const Expr& E = Exprs[static_cast<std::size_t>(e)];
+    // Every target counts, pruned or not: a group counted through may make many.
+    Work += T.size();
+    if (Work > WorkBudget) {
         GaveUp = true;
         return None;
     }
-    const Expr& E = Exprs[static_cast<std::size_t>(e)];
-    if (!Has(E.Residues[static_cast<std::size_t>(j)], C))
+    Tidy(T);
+    if (T.empty())
         return None;
-    if (j == E.Split)
-        return Lookup(E, C);
-    const Term& T = E.Terms[static_cast<std::size_t>(j)];
-    if (j == 0)  // a group too large to list
-        return Solve(T.Group, static_cast<int>(Exprs[T.Group].Terms.size()) - 1, C);
+    if (j == E.Split) {
+        const bool Scan = E.Keys.size() < ScanGain * T.size();
+        if (Scan)
+            Sift(T);
+        return Meet(E, T, 0, 0, Scan);
+    }
+    const Term& Operand = E.Terms[static_cast<std::size_t>(j)];
+    std::vector<Target>& Next = Pool[Depth + 1];
+    if (j == 0) {  // a group too large to list
+        Next = T;
+        return Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
+                     Ordered);
+    }
 
-    const std::uint64_t Key = StateKey(e, j, C);
-    if (HasFailed(Key))
+    // A failure does not depend on the fixed numbers, so a single target's is kept.
+    const bool Single = T.size() == 1;
+    const std::uint64_t Key = (static_cast<std::uint64_t>(e) << 48) | (static_cast<std::uint64_t>(j) << 40) |
+                              (static_cast<std::uint64_t>(T[0].C.Bits) << 32) | T[0].C.Rest;
+    if (Single && FailedPlace(Key) == Key)
         return None;
     char Operator[3];
     std::uint64_t Added[3];
     const int Count = Choices(E.Ops[static_cast<std::size_t>(j)], Operator, Added);
-    std::vector<Entry> Single;
+    std::vector<Entry> Scratch;
+    const std::vector<Entry>* Values = ValuesOf(Operand, Scratch);
+    // A group whose values outnumber those of the listed prefix before it, times the
+    // targets and operators, is cheaper to search for all of them at once.
+    const bool Enter = Operand.IsGroup && j - 1 == E.Split &&
+                       (Values == nullptr ||
+                        T.size() * E.Keys.size() * static_cast<std::size_t>(Count) < Values->size());
     std::uint64_t Best = None;
-    const std::vector<Entry>* Operand = ValuesOf(T, Single);
-    // A listed prefix with fewer values than the group is the cheaper side to go
-    // through: one lookup in the group per prefix value, instead of a search of the
-    // prefix per group value, which the residues rarely cut when the prefix is large.
-    const bool ThroughPrefix = T.IsGroup && E.Split == j - 1 && E.Keys.size() <= MostPrefixValues &&
-                               (Operand == nullptr || E.Keys.size() < Operand->size());
-    if (Operand != nullptr && !ThroughPrefix) {
-        for (const Entry& V : *Operand)
-            for (int k = 0; k < Count; ++k) {
-                const std::uint64_t Rest = Solve(e, j - 1, Before(C, Operator[k], V.Key));
-                if (GaveUp)
-                    return None;
+    if (Values != nullptr && !Enter) {
+        // The operand's value and the operator before it are the most significant
+        // choices left. Next to the listed prefix each is met with it at once;
+        // further up they go down in blocks of growing size, each block one set of
+        // targets whose fixed numbers hold the choice. The first block that meets
+        // the prefix holds the lowest number, unless the targets are not ordered.
+        const std::size_t Choices = Values->size() * static_cast<std::size_t>(Count);
+        const bool Meeting = j - 1 == E.Split;
+        const bool Scan = Meeting && E.Keys.size() < ScanGain * T.size();
+        if (Scan)
+            Sift(T);
+        const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
+        std::size_t Size = Ordered ? 1 : Widest;
+        for (std::size_t First = 0; First < Choices; First += Size, Size = std::min(16 * Size, Widest)) {
+            const std::size_t Last = std::min(Choices, First + Size);
+            std::uint64_t Rest;
+            if (Meeting) {
+                const Entry& V = (*Values)[First / static_cast<std::size_t>(Count)];
+                const int k = static_cast<int>(First % static_cast<std::size_t>(Count));
+                Rest = Meet(E, T, Operator[k], V.Key, Scan);
                 if (Rest != None)
-                    return V.Number + Added[k] + Rest;
+                    Rest += V.Number + Added[k];
+                GaveUp = Work > WorkBudget;
+            } else {
+                Next.clear();
+                for (std::size_t c = First; c < Last; ++c) {
+                    const Entry& V = (*Values)[c / static_cast<std::size_t>(Count)];
+                    const int k = static_cast<int>(c % static_cast<std::size_t>(Count));
+                    for (const Target& t : T)
+                        Next.push_back(Target{Before(t.C, Operator[k], V.Key), t.Fixed + V.Number + Added[k]});
+                }
+                Rest = Solve(e, j - 1, Depth + 1, Ordered && Last - First == 1);
             }
-    } else if (ThroughPrefix) {
-        // The group is the most significant part, so every prefix value is tried.
-        const int Group = T.Group;
-        const int GroupLast = static_cast<int>(Exprs[Group].Terms.size()) - 1;
-        for (std::size_t i = 0; i < E.Keys.size(); ++i)
-            for (int k = 0; k < Count; ++k) {
-                const std::uint64_t Inner =
-                    Solve(Group, GroupLast, After(C, Operator[k], Reverse(E.Keys[i])));
-                if (GaveUp)
-                    return None;
-                if (Inner != None)
-                    Best = std::min(Best, Inner + Added[k] + E.Numbers[i]);
-            }
+            if (GaveUp)
+                return None;
+            if (Rest != None && Ordered)
+                return Rest;
+            Best = std::min(Best, Rest);
+        }
+    } else if (Enter) {
+        // The group is the most significant part, so it is searched for every prefix
+        // value and operator at once, each a target of its own.
+        if (T.size() * E.Keys.size() * static_cast<std::size_t>(Count) > MostTargets) {
+            GaveUp = true;
+            return None;
+        }
+        Next.clear();
+        for (const Target& t : T)
+            for (std::size_t i = 0; i < E.Keys.size(); ++i)
+                for (int k = 0; k < Count; ++k)
+                    Next.push_back(Target{After(t.C, Operator[k], Reverse(E.Keys[i])),
+                                          t.Fixed + Added[k] + E.Numbers[i]});
+        Best = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
+                     Ordered);
     } else {
-        // Too many values to list: the group's combinations are counted through from
-        // the lowest, and values met before fail again at once, as remembered states.
-        const std::vector<int>& Inner = Exprs[T.Group].Slots;
+        // Too many values to list, and no listed prefix before it: the group's
+        // combinations are counted through from the lowest.
+        const std::vector<int>& Inner = Exprs[Operand.Group].Slots;
         for (const int Slot : Inner)
             Digit[Slot] = 0;
         std::uint64_t Number = 0;
         for (;;) {
-            const std::uint32_t Value = Evaluate(T.Group);
+            const std::uint32_t Value = Evaluate(Operand.Group);
             for (int k = 0; k < Count; ++k) {
-                const std::uint64_t Rest = Solve(e, j - 1, Before(C, Operator[k], Value));
+                Next.clear();
+                for (const Target& t : T)
+                    Next.push_back(Target{Before(t.C, Operator[k], Value), t.Fixed});
+                const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered);
                 if (GaveUp)
                     return None;
-                if (Rest != None)
+                if (Rest != None && Ordered)
                     return Number + Added[k] + Rest;
+                if (Rest != None)
+                    Best = std::min(Best, Number + Added[k] + Rest);
             }
             std::size_t i = 0;
             for (; i < Inner.size() && Digit[Inner[i]] == 2; ++i) {
@@ -647,8 +633,8 @@ std::uint64_t Solve(int e, int j, Class C)
             Number += Weight[Inner[i]];
         }
     }
-    if (Best == None)
-        RememberFailure(Key);
+    if (Best == None && Single)
+        FailedPlace(Key) = Key;
     return Best;
 }
 
@@ -661,30 +647,44 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     if (Slots > 40)
         return ExactOutcome::OverBudget;
     Text = Expression;
-    ResidueBits = std::min(MostResidueBits, std::max(6, 2 * Slots + 2));
-    ResidueWords = (std::size_t{1} << ResidueBits) / 64;
-    PyramidWords = Offset(ResidueBits) + ResidueWords;
     std::fill(SlotAt, SlotAt + 128, -1);
     Weight[0] = 1;
     for (int k = 0; k < Slots; ++k) {
         SlotAt[Slot[k]] = k;
         Weight[k + 1] = Weight[k] * 3;
     }
-    Exprs.clear();
-    int Position = 0;
-    ParseExpr(Position);
-    // A group's expression comes after its parent's, and is prepared before it.
-    for (std::size_t e = Exprs.size(); e-- > 0;)
-        Prepare(Exprs[e]);
-
-    Work = 0;
-    GaveUp = false;
-    Failed.assign(1 << 10, None);
-    FailedCount = 0;
-    const std::uint64_t Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, Class{Wanted, 32});
-    // Memory goes back before the next equation.
-    std::vector<Expr>().swap(Exprs);
-    std::vector<std::uint64_t>().swap(Failed);
+    // Short lists first: most equations need no more, and long ones take time to
+    // build. When the work runs out, the search starts over with long lists.
+    std::uint64_t Found = None;
+    for (int Round = 2; Round >= 0; --Round) {
+        const std::size_t Candidates = MostCandidates >> (3 * Round);
+        if (Round == 1 && Candidates < LongerList)
+            continue;  // its lists would be those of the round before
+        ListCandidates = Candidates;
+        LongerList = ~std::size_t{0};
+        Exprs.clear();
+        int Position = 0;
+        ParseExpr(Position);
+        // A group's expression comes after its parent's, and is prepared before it.
+        for (std::size_t e = Exprs.size(); e-- > 0;)
+            Prepare(Exprs[e]);
+        // No later round would list more: this one is the last.
+        if (LongerList > MostCandidates)
+            Round = 0;
+        Work = 0;
+        WorkBudget = MostWork >> (Round == 0 ? 0 : Round + 2);
+        GaveUp = false;
+        Failed.assign(std::size_t{1} << EXACT_FAILED_BITS, None);
+        Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
+        Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true);
+        // Memory goes back before the next round or equation.
+        std::vector<Expr>().swap(Exprs);
+        std::vector<std::uint64_t>().swap(Failed);
+        for (std::vector<Target>& T : Pool)
+            std::vector<Target>().swap(T);
+        if (!GaveUp)
+            break;
+    }
     if (GaveUp)
         return ExactOutcome::OverBudget;
     if (Found == None)
