@@ -79,9 +79,9 @@ struct Expr {
     std::vector<Term> Terms;
     std::vector<Op> Ops;  // Ops[j] stands before Terms[j]; Ops[0] is unused
     // The prefix up to Terms[Split] is listed (-1: not even the first operand):
-    // bit-reversed values ascending, their lowest numbers, and a minimum tree.
+    // bit-reversed values ascending, the values, their lowest numbers, a minimum tree.
     int Split = -1;
-    std::vector<std::uint32_t> Keys;
+    std::vector<std::uint32_t> Keys, Plain;
     std::vector<std::uint64_t> Numbers;
     std::vector<std::uint64_t> Lowest;
     // When the whole expression is listed: its values, lowest number first.
@@ -344,10 +344,12 @@ void Prepare(Expr& E)
 
     const std::size_t Size = List.size();
     E.Keys.resize(Size);
+    E.Plain.resize(Size);
     E.Numbers.resize(Size);
     E.Lowest.assign(2 * Size, None);
     for (std::size_t i = 0; i < Size; ++i) {
         E.Keys[i] = List[i].Key;
+        E.Plain[i] = Reverse(List[i].Key);
         E.Numbers[i] = List[i].Number;
         E.Lowest[Size + i] = List[i].Number;
     }
@@ -421,8 +423,7 @@ void Tidy(std::vector<Target>& T)
     T.resize(Kept);
 }
 
-// The targets' residues modulo 2^SieveBits: most list values that meet no target
-// are passed over at the cost of one bit, before the targets are searched.
+// The targets' residues modulo 2^SieveBits: a list value that meets none costs a bit.
 const int SieveBits = 20;
 const std::uint32_t SieveMask = (1u << SieveBits) - 1;
 std::vector<std::uint64_t> Sieve(std::size_t{1} << (SieveBits - 6));
@@ -488,8 +489,7 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
     }
     Work += E.Keys.size() / ScanGain + 1;
     for (std::size_t i = 0; i < E.Keys.size(); ++i) {
-        const std::uint32_t Value = Reverse(E.Keys[i]);
-        const std::uint32_t Met = Operator == 0 ? Value : Apply(Value, Operator, Operand);
+        const std::uint32_t Met = Operator == 0 ? E.Plain[i] : Apply(E.Plain[i], Operator, Operand);
         if (((Sieve[(Met & SieveMask) / 64] >> (Met % 64)) & 1) == 0)
             continue;
         Work += Sizes;
@@ -597,7 +597,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         for (const Target& t : T)
             for (std::size_t i = 0; i < E.Keys.size(); ++i)
                 for (int k = 0; k < Count; ++k)
-                    Next.push_back(Target{After(t.C, Operator[k], Reverse(E.Keys[i])),
+                    Next.push_back(Target{After(t.C, Operator[k], E.Plain[i]),
                                           t.Fixed + Added[k] + E.Numbers[i]});
         Best = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
                      Ordered);
