@@ -541,11 +541,12 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     const int Count = Choices(E.Ops[static_cast<std::size_t>(j)], Operator, Added);
     std::vector<Entry> Scratch;
     const std::vector<Entry>* Values = ValuesOf(Operand, Scratch);
-    // A group whose values outnumber those of the listed prefix before it, times the
-    // targets and operators, is cheaper to search for all of them at once.
-    const bool Enter = Operand.IsGroup && j - 1 == E.Split &&
-                       (Values == nullptr ||
-                        T.size() * E.Keys.size() * static_cast<std::size_t>(Count) < Values->size());
+    // A group after the listed prefix is searched for all its values and operators at
+    // once, when that makes fewer targets than meeting the prefix would cost.
+    const std::size_t Entered = T.size() * E.Keys.size() * static_cast<std::size_t>(Count);
+    const bool Enter = Operand.IsGroup && j - 1 == E.Split && Entered <= MostTargets &&
+                       (Values == nullptr || Entered < Values->size() * static_cast<std::size_t>(Count) *
+                                                           std::min(T.size(), E.Keys.size() / ScanGain + 1));
     std::uint64_t Best = None;
     if (Values != nullptr && !Enter) {
         // The operand's value and the operator before it are the most significant
@@ -589,10 +590,6 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     } else if (Enter) {
         // The group is the most significant part, so it is searched for every prefix
         // value and operator at once, each a target of its own.
-        if (T.size() * E.Keys.size() * static_cast<std::size_t>(Count) > MostTargets) {
-            GaveUp = true;
-            return None;
-        }
         Next.clear();
         for (const Target& t : T)
             for (std::size_t i = 0; i < E.Keys.size(); ++i)
