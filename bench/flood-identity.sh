@@ -65,24 +65,8 @@ awk -v boards="$boards" -v seed="$seed" 'BEGIN {
   print "0 0"
 }' > "$work/random.in"
 { echo "78 78"; for ((i = 0; i < 78; i++)); do echo; done; echo "0 0 79 79"; echo "0 0 0 0"; echo "0 0"; } > "$work/worst.in"
-# The benchmark's boards with obstacles, made as bench/run.sh makes them.
-board() {
-  awk -v w="$1" -v h="$2" -v p="$3" -v pairs="$4" -v seed="$5" '
-    function draw(n) { state = (state * 48271) % 2147483647; return state % n }
-    BEGIN {
-      state = seed; print w, h
-      for (y = 1; y <= h; y++) {
-        line = ""
-        for (x = 1; x <= w; x++) line = line (draw(100) < p ? "X" : " ")
-        print line
-      }
-      for (n = 0; n < pairs; ) {
-        q = draw(w + 2) " " draw(h + 2) " " draw(w + 2) " " draw(h + 2)
-        if (q != "0 0 0 0") { print q; n++ }
-      }
-      print "0 0 0 0"; print "0 0"
-    }'
-}
+# The benchmark's boards with obstacles.
+. "$here/boards.sh"
 board 30 30 25 200 7 > "$work/quarter.in"
 board 78 78 15 5 7 > "$work/d15.in"
 

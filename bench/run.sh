@@ -36,26 +36,7 @@ equation() {  # equation SLOTS FIRST
   for ((i = 0; i <= $1; i++)); do operands+=($(( $2 + 4 * i ))); done
   printf '7 = %s\n0\n' "${operands[*]}"
 }
-# board W H PERCENT PAIRS SEED: a board with about PERCENT % of its cells occupied and
-# PAIRS queries between cells of the board and its margin, drawn from a generator of
-# its own, so that every awk makes the same board.
-board() {
-  awk -v w="$1" -v h="$2" -v p="$3" -v pairs="$4" -v seed="$5" '
-    function draw(n) { state = (state * 48271) % 2147483647; return state % n }
-    BEGIN {
-      state = seed; print w, h
-      for (y = 1; y <= h; y++) {
-        line = ""
-        for (x = 1; x <= w; x++) line = line (draw(100) < p ? "X" : " ")
-        print line
-      }
-      for (n = 0; n < pairs; ) {
-        q = draw(w + 2) " " draw(h + 2) " " draw(w + 2) " " draw(h + 2)
-        if (q != "0 0 0 0") { print q; n++ }
-      }
-      print "0 0 0 0"; print "0 0"
-    }'
-}
+. "$(dirname "$0")/boards.sh"
 mkdir "$work/board" "$work/small" "$work/slots15" "$work/slots19" "$work/slots12" "$work/slots37" \
       "$work/quarter" "$work/d15" "$work/d5" "$work/d25" "$work/d35"
 { echo "78 78"; for ((i = 0; i < 78; i++)); do echo; done; echo "0 0 79 79"; echo "0 0 0 0"; echo "0 0"; } \
