@@ -1,19 +1,21 @@
-// Writes random equations for comparing the two operator searches:
-//   generate SEED COUNT MOST_SLOTS [LEAST_SLOTS]
-//   generate --family NAME SEED COUNT
-// With LEAST_SLOTS, every equation has LEAST_SLOTS to MOST_SLOTS slots, operands of one
-// to three digits so that the text fits, and no damage.
-// Operands include 0, 1, numbers that wrap around (65536, 4294967296) and long ones;
-// some are nested groups; some texts are damaged (a parenthesis dropped or added, a
-// literal operator or letter). Results are the value of a random assignment, small
-// numbers, or any 32-bit number, so that there are several matches, one, and none.
+// Writes random equations:
+//   generate SEED COUNT MOST_SLOTS [LEAST_SLOTS]   for comparing the two operator searches
+//   generate --shape PRESET|SETTINGS SEED COUNT    of 20 to 39 slots, shaped (see Presets)
+//   generate --mutate SEED [SETTINGS] < EQUATIONS  each equation changed, for bench/climb.sh
+// For the searches, operands include 0, 1, numbers that wrap around (65536, 4294967296) and
+// long ones; some are nested groups; some texts are damaged (a parenthesis dropped or
+// added, a literal operator or letter), unless LEAST_SLOTS is given: then the text fits.
+// Results are the value of a random assignment, small numbers, or any 32-bit number, so
+// that there are several matches, one, and none.
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -104,28 +106,14 @@ void Mixed(int Count, int MostSlots, int LeastSlots)
     }
 }
 
-// The families of wide equations, 20 to 39 slots, for the exact search. Each is a
-// tree of operands; its text is checked once normalised, as the program sees it.
+// Wide equations, 20 to 39 slots, for the exact search: a tree of operands built from
+// settings (below), whose text is checked once normalised, as the program sees it.
 struct Node {
     std::string Number;  // empty for a group
     std::vector<Node> Kids;
     bool Tight = false;  // a group written right after the group before it, as ")("
 };
 using Row = std::vector<Node>;
-
-Node Leaf(std::string Number)
-{
-    Node Made;
-    Made.Number = std::move(Number);
-    return Made;
-}
-
-Node Group(Row Kids)
-{
-    Node Made;
-    Made.Kids = std::move(Kids);
-    return Made;
-}
 
 bool IsGroup(const Node& Item)
 {
@@ -135,10 +123,8 @@ bool IsGroup(const Node& Item)
 // A number of exactly the given digits, without a leading zero unless it is 0.
 std::string Digits(int Count)
 {
-    if (Count <= 1)
-        return std::to_string(Below(10));
-    const unsigned Low = Count == 2 ? 10 : 100;
-    return std::to_string(Low + Below(Low * 9));
+    const unsigned Low = Count <= 1 ? 0 : Count == 2 ? 10 : 100;
+    return std::to_string(Low + Below(Low == 0 ? 10 : Low * 9));
 }
 
 // Normalised, every gap is one space; as written, a tight group follows ")" at once.
@@ -151,25 +137,6 @@ std::string Render(const Row& Items, bool Normalised)
         Text += IsGroup(Items[i]) ? "(" + Render(Items[i].Kids, Normalised) + ")" : Items[i].Number;
     }
     return Text;
-}
-
-int SlotsOf(const Row& Items)
-{
-    int Slots = static_cast<int>(Items.size()) - 1;
-    for (const Node& Item : Items)
-        if (IsGroup(Item))
-            Slots += SlotsOf(Item.Kids);
-    return Slots;
-}
-
-// How many groups the deepest operand lies in.
-int DepthOf(const Row& Items)
-{
-    int Deepest = 0;
-    for (const Node& Item : Items)
-        if (IsGroup(Item))
-            Deepest = std::max(Deepest, 1 + DepthOf(Item.Kids));
-    return Deepest;
 }
 
 // The value under random operators, wrapping around in 32 bits.
@@ -187,216 +154,232 @@ std::uint32_t Assign(const Row& Items)
 
 bool Fits(const Row& Items, int LeastSlots, int MostSlots)
 {
-    const int Slots = SlotsOf(Items);
-    return Slots >= LeastSlots && Slots <= MostSlots && Render(Items, true).size() <= 79;
+    const std::string Text = Render(Items, true);
+    const auto Slots = std::count(Text.begin(), Text.end(), ' ');  // normalised, one a slot
+    return Slots >= LeastSlots && Slots <= MostSlots && Text.size() <= 79;
 }
 
-// Mostly any 32-bit number, which these shapes can seldom reach, so that the search
-// must prove there is no answer; a few percent the value of a random assignment.
-std::int32_t WideResult(const Row& Items)
+// Every row, number and group (by row and place) of a tree, and its rows' deepest level.
+struct Parts {
+    std::vector<Row*> Rows;
+    std::vector<Node*> Numbers;
+    std::vector<std::pair<Row*, std::size_t>> Groups;
+    int Deepest = 0;
+};
+Parts Walk(Row& Items, Parts* Into = nullptr, int Depth = 0)
 {
-    std::int32_t Result = static_cast<std::int32_t>(Below(100) < 5 ? Assign(Items) : Random());
-    while (Result == 0)
-        Result = static_cast<std::int32_t>(Random());
-    return Result;
+    Parts Found;
+    Parts& To = Into != nullptr ? *Into : Found;
+    To.Rows.push_back(&Items);
+    To.Deepest = std::max(To.Deepest, Depth);
+    for (std::size_t i = 0; i < Items.size(); ++i)
+        if (IsGroup(Items[i]))
+            To.Groups.push_back({&Items, i}), Walk(Items[i].Kids, &To, Depth + 1);
+        else
+            To.Numbers.push_back(&Items[i]);
+    return Found;
 }
 
-// Every row of operands in the tree, with how many groups it lies in.
-void Rows(Row& Items, int Depth, std::vector<std::pair<Row*, int>>& Found)
+// Settings are numbers or ranges LOW-HIGH drawn from per equation (percentages: HIGH);
+// a word without "=" is a preset's; alternatives, separated by "|", are drawn evenly.
+struct Range { int Low, High; };
+struct Shape {
+    Range Groups{}, Size{2, 4}, Nest{}, Depth{1, 1}, Sub{2, 4}, Digits{1, 1}, Long{}, Widen{}, Room{}, Plain{},
+        Tight{}, Outer{}, Wrap{}, Mutate{}, Slots{20, 39}, Value{}, Small{};
+} Settings;
+const std::pair<const char*, Range Shape::*> Keys[] = {
+    {"groups", &Shape::Groups}, {"size", &Shape::Size},     {"nest", &Shape::Nest},   {"depth", &Shape::Depth},
+    {"sub", &Shape::Sub},       {"digits", &Shape::Digits}, {"long", &Shape::Long},   {"widen", &Shape::Widen},
+    {"room", &Shape::Room},     {"plain", &Shape::Plain},   {"tight", &Shape::Tight}, {"outer", &Shape::Outer},
+    {"wrap", &Shape::Wrap},     {"mutate", &Shape::Mutate}, {"slots", &Shape::Slots}, {"value", &Shape::Value},
+    {"small", &Shape::Small}};
+const char* const Presets[][2] = {
+    {"groups", "groups=4-8 size=2-4 nest=0-1 long=12 plain=1-5 value=5 slots=25-31"},
+    {"chains", "groups=1-3 size=0-4 nest=1 depth=2-6 sub=0-4 long=20 plain=1-12 tight=50 value=5"},
+    {"operands", "plain=29-35 widen=67 wrap=200 value=5 slots=28-34"},
+    {"mutants", "operands mutate=1-3"},
+    {"mix", "plain=21-40 digits=1-3 room=0-12 wrap=0-8 value=50 small=25"},
+    {"side", "groups=3-4 size=8-13 nest=0-1 tight=50 value=5"},
+    {"big", "groups=2 size=12-18 long=5 tight=50 value=5 | groups=3 size=8-12 long=5 tight=50 value=5"},
+    {"outer", "groups=3 size=8-12 nest=0-1 long=5 tight=50 outer=100 value=5"},
+    {"shapemutants", "side mutate=1-3 | big mutate=1-3 | outer mutate=1-3"}};
+
+int Draw(Range Between)
 {
-    Found.push_back({&Items, Depth});
-    for (Node& Item : Items)
-        if (IsGroup(Item))
-            Rows(Item.Kids, Depth + 1, Found);
+    return Between.Low + static_cast<int>(Below(static_cast<unsigned>(Between.High - Between.Low) + 1));
+}
+
+// Applies alternative Choice (drawn when negative); false for a word not understood.
+bool Apply(const std::string& Text, int Choice)
+{
+    std::istringstream Alternatives(Text), Words;
+    std::string Chosen;
+    const auto Bars = std::count(Text.begin(), Text.end(), '|');
+    for (int n = Choice >= 0 ? Choice : Draw({0, static_cast<int>(Bars)}); n >= 0; --n)
+        std::getline(Alternatives, Chosen, '|');
+    Words.str(Chosen);
+    for (std::string Word; Words >> Word;) {
+        const std::size_t Equals = Word.find('=');
+        bool Known = false;
+        for (const auto& [Name, Preset] : Presets)
+            Known = Known || (Word == Name && Apply(Preset, -1));
+        for (const auto& [Name, Member] : Keys)
+            if (Equals != std::string::npos && Word.substr(0, Equals) == Name) {
+                Range& Value = Settings.*Member;
+                int Used = 0;
+                const int Read =
+                    std::sscanf(Word.c_str() + Equals + 1, "%d%n-%d%n", &Value.Low, &Used, &Value.High, &Used);
+                Value.High = Read == 1 ? Value.Low : Value.High;
+                Known = Read >= 1 && Equals + 1 + static_cast<std::size_t>(Used) == Word.size() && Value.Low >= 0 &&
+                        Value.Low <= Value.High && Value.High <= 1000;
+            }
+        if (!Known)
+            return false;
+    }
+    Settings.Slots = {std::max(Settings.Slots.Low, 20), std::min(Settings.Slots.High, 39)};
+    return Settings.Slots.Low <= Settings.Slots.High;
+}
+
+std::string Operand()
+{
+    return Digits(Draw(Settings.Digits) + (Draw({0, 99}) < Settings.Long.High ? 1 : 0));
+}
+
+// A group of Size operands, with subgroups among them while Levels last.
+Node MakeGroup(int Size, int Levels)
+{
+    Row Kids;
+    for (int k = 0; k < Size; ++k)
+        Kids.push_back(Node{Operand(), {}, false});
+    for (int n = Levels > 0 ? Draw(Settings.Nest) : 0; n > 0; --n)
+        Kids.insert(Kids.begin() + Below(Kids.size() + 1), MakeGroup(Draw(Settings.Sub), Levels - 1));
+    while (Kids.size() < 2)  // a group around one operand adds nothing
+        Kids.push_back(Node{Operand(), {}, false});
+    return Node{"", std::move(Kids), false};
 }
 
 // Groups 2 or more neighbouring operands of some row, if the text stays within the
 // limits and no operand lies more than MostDepth groups deep.
 bool Wrap(Row& Top, int MostDepth)
 {
-    std::vector<std::pair<Row*, int>> Found;
-    Rows(Top, 0, Found);
-    const auto [Items, Depth] = Found[Below(Found.size())];
-    if (Items->size() < 3)
+    const std::vector<Row*> Found = Walk(Top).Rows;
+    Row& Items = *Found[Below(Found.size())];
+    if (Items.size() < 3)
         return false;  // a group around a whole group adds nothing
     // Mostly a few operands, sometimes a long run.
-    const std::size_t Longest = Below(4) == 0 ? Items->size() - 1 : std::min<std::size_t>(Items->size() - 1, 5);
+    const std::size_t Longest = Below(4) == 0 ? Items.size() - 1 : std::min<std::size_t>(Items.size() - 1, 5);
     const std::size_t Length = 2 + Below(Longest - 1);
-    const std::size_t First = Below(Items->size() - Length + 1);
+    const auto First = Items.begin() + Below(Items.size() - Length + 1), Last = First + Length;
     const Row Before = Top;
-    Row Inner(Items->begin() + static_cast<std::ptrdiff_t>(First),
-              Items->begin() + static_cast<std::ptrdiff_t>(First + Length));
-    Inner.front().Tight = false;
-    Items->erase(Items->begin() + static_cast<std::ptrdiff_t>(First),
-                 Items->begin() + static_cast<std::ptrdiff_t>(First + Length));
-    Items->insert(Items->begin() + static_cast<std::ptrdiff_t>(First), Group(std::move(Inner)));
-    if (DepthOf(Top) <= MostDepth && Fits(Top, 20, 39))
+    Node Inner{"", Row(First, Last), false};
+    Inner.Kids.front().Tight = false;
+    Items.insert(Items.erase(First, Last), std::move(Inner));
+    if (Walk(Top).Deepest <= MostDepth && Fits(Top, 20, 39))
         return true;
     Top = Before;
     return false;
 }
 
-// Family "groups": single digits and groups of 2 to 4 of them, some nested, 25 to 31
-// slots; a group may lead a group.
-Node SmallGroup(int Depth)
+// Groups, plain operands among them, longer operands, groups anywhere, an outer group.
+Row Build()
 {
-    Row Kids;
-    const unsigned Count = 2 + Below(3);
-    for (unsigned k = 0; k < Count; ++k)
-        Kids.push_back(Depth < 2 && Below(5) == 0 ? SmallGroup(Depth + 1)
-                                                  : Leaf(Digits(Below(8) == 0 ? 2 : 1)));
-    return Group(std::move(Kids));
-}
-
-Row Groups()
-{
-    for (;;) {
-        const int Target = 25 + static_cast<int>(Below(7));
+    for (int Tries = 0; Tries < 100000; ++Tries) {
         Row Top;
-        while (SlotsOf(Top) < Target)
-            Top.push_back(Below(3) == 0 ? Leaf(Digits(1)) : SmallGroup(1));
-        if (Fits(Top, 25, 31))
-            return Top;
-    }
-}
-
-// Family "chains": groups nested inside groups several levels deep, sometimes more
-// than one chain side by side, among plain operands.
-Node Chain(int Levels)
-{
-    Row Kids;
-    const unsigned Before = Below(3), After = Below(3);
-    for (unsigned k = 0; k < Before + (Levels == 1 ? 2 : 0); ++k)
-        Kids.push_back(Leaf(Digits(Below(5) == 0 ? 2 : 1)));
-    if (Levels > 1)
-        Kids.push_back(Chain(Levels - 1));
-    for (unsigned k = 0; k < After + (Kids.size() < 2 ? 1 : 0); ++k)
-        Kids.push_back(Leaf(Digits(Below(5) == 0 ? 2 : 1)));
-    return Group(std::move(Kids));
-}
-
-Row Chains()
-{
-    for (;;) {
-        const int Target = 20 + static_cast<int>(Below(20));
-        Row Top;
-        const unsigned Count = 1 + Below(3);
-        const bool SideBySide = Below(2) == 0;
-        for (unsigned c = 0; c < Count; ++c) {
-            if (!SideBySide || c == 0)
-                Top.push_back(Leaf(Digits(1)));
-            Top.push_back(Chain(3 + static_cast<int>(Below(5))));
-            if (SideBySide && c > 0 && Below(2) == 0)
-                Top.back().Tight = true;
+        for (int g = Draw(Settings.Groups); g > 0; --g)
+            Top.push_back(MakeGroup(Draw(Settings.Size), Draw(Settings.Depth)));
+        for (int p = Draw(Settings.Plain); p > 0; --p)
+            Top.insert(Top.begin() + Below(Top.size() + 1), Node{Operand(), {}, false});
+        // Longer operands take up to widen % of the room; too long a text loses digits, not operands.
+        const std::vector<Node*> Numbers = Walk(Top).Numbers;
+        const std::size_t Most = 79 - static_cast<std::size_t>(Draw(Settings.Room));
+        const int Free = std::max(0, 79 - static_cast<int>(Render(Top, true).size()));
+        int Extra = Numbers.empty() ? 0 : Draw({0, Free * Settings.Widen.High / 100});
+        for (int Steps = 5000; Steps > 0 && (Extra > 0 || Render(Top, true).size() > Most); --Steps) {
+            std::string& Number = Numbers[Below(Numbers.size())]->Number;
+            const int Change = Extra > 0 ? Number.size() < 3 : -(Number.size() > 1);
+            Number = Change != 0 ? Digits(static_cast<int>(Number.size()) + Change) : Number;
+            Extra -= std::max(Change, 0);
         }
-        while (SlotsOf(Top) < Target)
-            Top.insert(Top.begin() + static_cast<std::ptrdiff_t>(Below(Top.size() + 1)),
-                       Leaf(Digits(Below(4) == 0 ? 2 : 1)));
-        if (Fits(Top, 20, 39))
-            return Top;
-    }
-}
-
-// Family "operands": 29 to 35 operands of 1 to 3 digits, then groups wherever one
-// still fits, nested up to 3 deep.
-Row Operands()
-{
-    for (;;) {
-        const int Slots = 28 + static_cast<int>(Below(7));
-        Row Top;
-        for (int k = 0; k <= Slots; ++k)
-            Top.push_back(Leaf(Digits(1)));
-        // Longer operands take part of the room left, groups the rest.
-        const int Room = 79 - static_cast<int>(Render(Top, true).size());
-        for (int Extra = static_cast<int>(Below(static_cast<unsigned>(Room) * 2 / 3 + 1)); Extra > 0;) {
-            Node& Item = Top[Below(Top.size())];
-            if (Item.Number.size() < 3) {
-                Item.Number = Digits(static_cast<int>(Item.Number.size()) + 1);
-                --Extra;
-            }
-        }
-        for (int Tries = 0; Tries < 200; ++Tries)
+        for (int w = Draw(Settings.Wrap); w > 0; --w)
             Wrap(Top, 3);
-        if (Fits(Top, 28, 34))
+        if (Top.size() > 1 && Draw({0, 99}) < Settings.Outer.High)
+            Top = Row{Node{"", std::move(Top), false}};
+        for (Row* Items : Walk(Top).Rows)
+            for (std::size_t i = 1; i < Items->size(); ++i)
+                (*Items)[i].Tight =
+                    IsGroup((*Items)[i - 1]) && IsGroup((*Items)[i]) && Draw({0, 99}) < Settings.Tight.High;
+        if (Fits(Top, Settings.Slots.Low, Settings.Slots.High))
             return Top;
     }
+    std::cerr << "generate: these settings make no equation of 20 to 39 slots within 79 characters\n";
+    std::exit(2);
 }
 
-// Family "mutants": an "operands" equation changed 1 to 3 times. Only mutants that
-// are slower to search would be worth keeping, but the generator cannot time the
-// search, so they are all written; bench/exact.sh tells the slow ones.
-void AllGroups(Row& Items, std::vector<std::pair<Row*, std::size_t>>& Found)
+// Mostly any 32-bit number, seldom reached, so that the search must prove there is none.
+std::int32_t WideResult(const Row& Items)
 {
-    for (std::size_t i = 0; i < Items.size(); ++i)
-        if (IsGroup(Items[i])) {
-            Found.push_back({&Items, i});
-            AllGroups(Items[i].Kids, Found);
-        }
+    const int Kind = static_cast<int>(Below(100)) - Settings.Value.High;
+    const std::uint32_t Result = Kind < 0 ? Assign(Items) : Kind < Settings.Small.High ? 1 + Below(100) : Random();
+    return Result != 0 ? static_cast<std::int32_t>(Result) : 1;  // a result of 0 ends the file
 }
 
-void AllNumbers(Row& Items, std::vector<Node*>& Found)
-{
-    for (Node& Item : Items)
-        if (IsGroup(Item))
-            AllNumbers(Item.Kids, Found);
-        else
-            Found.push_back(&Item);
-}
-
+// One change; which mutants are slower to search, bench/climb.sh finds out.
 bool Mutate(Row& Top, std::int32_t& Result)
 {
     const Row Before = Top;
-    std::vector<std::pair<Row*, std::size_t>> Groups;
-    AllGroups(Top, Groups);
-    switch (Below(6)) {
-    case 0: {  // another operand
-        std::vector<Node*> Numbers;
-        AllNumbers(Top, Numbers);
-        Numbers[Below(Numbers.size())]->Number = Digits(1 + static_cast<int>(Below(3)));
+    const auto [Rows, Numbers, Groups, Deepest] = Walk(Top);
+    const unsigned Kind = Below(7);
+    if (Kind >= 3 && Kind <= 5 && Groups.empty())
+        return false;
+    const auto [Items, At] = Groups.empty() ? std::pair<Row*, std::size_t>{} : Groups[Below(Groups.size())];
+    switch (Kind) {
+    case 0: {  // another operand, or another digit in one
+        std::string& Number = Numbers[Below(Numbers.size())]->Number;
+        const std::size_t Digit = Below(Number.size());
+        if (Below(2) == 0)
+            Number = Digits(1 + static_cast<int>(Below(3)));
+        else
+            Number[Digit] = static_cast<char>('0' + (Digit == 0 && Number.size() > 1 ? 1 + Below(9) : Below(10)));
         break;
     }
-    case 1:
+    case 1: {  // an operand more or one fewer, in a row that keeps two
+        Row& Kids = *Rows[Below(Rows.size())];
+        const auto Place = Kids.begin() + Below(Kids.size());
+        if (Below(2) == 0)
+            Kids.insert(Place, Node{Digits(1 + (Below(4) == 0)), {}, false});
+        else if (Kids.size() > 2 && !IsGroup(*Place))
+            Kids.erase(Place);
+        break;
+    }
+    case 2:
         return Wrap(Top, 3);
-    case 2: {  // a group's operands stand in its place
-        if (Groups.empty())
-            return false;
-        const auto [Items, At] = Groups[Below(Groups.size())];
+    case 3: {  // a group's operands stand in its place
         Row Kids = (*Items)[At].Kids;
         Kids.front().Tight = (*Items)[At].Tight;
-        Items->erase(Items->begin() + static_cast<std::ptrdiff_t>(At));
-        Items->insert(Items->begin() + static_cast<std::ptrdiff_t>(At), Kids.begin(), Kids.end());
+        Items->insert(Items->erase(Items->begin() + At), Kids.begin(), Kids.end());
         break;
     }
-    case 3: {  // a group split in two, written ")("
-        if (Groups.empty())
-            return false;
-        const auto [Items, At] = Groups[Below(Groups.size())];
+    case 4: {  // a group split in two, written ")("
         Row& Kids = (*Items)[At].Kids;
         if (Kids.size() < 2)
             return false;
-        const std::size_t Cut = 1 + Below(Kids.size() - 1);
-        Node Second = Group(Row(Kids.begin() + static_cast<std::ptrdiff_t>(Cut), Kids.end()));
+        const auto Cut = Kids.begin() + 1 + Below(Kids.size() - 1);
+        Node Second{"", Row(Cut, Kids.end()), true};
         Second.Kids.front().Tight = false;
-        Second.Tight = true;
-        Kids.erase(Kids.begin() + static_cast<std::ptrdiff_t>(Cut), Kids.end());
-        Items->insert(Items->begin() + static_cast<std::ptrdiff_t>(At + 1), std::move(Second));
+        Kids.erase(Cut, Kids.end());
+        Items->insert(Items->begin() + At + 1, std::move(Second));
         break;
     }
-    case 4: {  // two neighbouring groups made one, or written ")("
-        if (Groups.empty())
-            return false;
-        const auto [Items, At] = Groups[Below(Groups.size())];
+    case 5: {  // two neighbouring groups written ")(" or apart, or made one
         if (At + 1 >= Items->size() || !IsGroup((*Items)[At + 1]))
             return false;
-        if (Below(2) == 0) {
-            (*Items)[At + 1].Tight = true;
-        } else {
-            Row Second = (*Items)[At + 1].Kids;
-            Second.front().Tight = false;
-            Row& Kids = (*Items)[At].Kids;
-            Kids.insert(Kids.end(), Second.begin(), Second.end());
-            Items->erase(Items->begin() + static_cast<std::ptrdiff_t>(At + 1));
-        }
+        Node& Next = (*Items)[At + 1];
+        Next.Tight = !Next.Tight;
+        if (Below(2) == 0)
+            break;
+        Next.Kids.front().Tight = false;
+        (*Items)[At].Kids.insert((*Items)[At].Kids.end(), Next.Kids.begin(), Next.Kids.end());
+        Items->erase(Items->begin() + At + 1);
         break;
     }
     default:
@@ -409,52 +392,69 @@ bool Mutate(Row& Top, std::int32_t& Result)
     return false;
 }
 
-void Wide(const char* Family, int Count)
+// False unless the text is digits, spaces and balanced parentheses around something.
+bool Parse(const std::string& Text, Row& Top)
 {
-    for (int n = 0; n < Count; ++n) {
-        Row Top;
-        std::int32_t Result = 0;
-        if (std::strcmp(Family, "groups") == 0) {
-            Top = Groups();
-        } else if (std::strcmp(Family, "chains") == 0) {
-            Top = Chains();
-        } else {
-            Top = Operands();
-            if (std::strcmp(Family, "mutants") == 0) {
-                for (unsigned Changes = 1 + Below(3); Changes > 0;)
-                    if (Mutate(Top, Result))
-                        --Changes;
-            }
+    std::vector<Row*> Open{&Top};  // only the innermost row grows, so the others stay put
+    for (bool Spaced = true; const char C : Text) {
+        Row& Items = *Open.back();
+        if (C == '(') {
+            Items.push_back(Node{"", {}, !Spaced});
+            Open.push_back(&Items.back().Kids);
+        } else if (C == ')' && Open.size() > 1 && !Items.empty()) {
+            Open.pop_back();
+        } else if (C >= '0' && C <= '9') {
+            if (Spaced || Items.empty() || IsGroup(Items.back()))
+                Items.push_back(Node{"", {}, false});
+            Items.back().Number += C;
+        } else if (C != ' ') {
+            return false;
         }
-        // Unless a change replaced it, the result is drawn for the final text.
-        if (Result == 0)
-            Result = WideResult(Top);
-        std::cout << Result << " = " << Render(Top, false) << "\n";
+        Spaced = C == ' ';
+    }
+    return Open.size() == 1 && !Top.empty();
+}
+
+// Writes Count equations of the shape, or with Count negative the equations written
+// "RESULT = TEXT" on standard input, each changed as the settings say (at least once).
+void Shaped(const std::string& Text, int Count)
+{
+    std::string Line;
+    for (int n = 0; Count < 0 ? static_cast<bool>(std::getline(std::cin, Line)) : n < Count; ++n) {
+        Settings = Shape{};
+        Apply(Text, -1);
+        Row Top;
+        auto Result = static_cast<std::int32_t>(std::strtoll(Line.c_str(), nullptr, 10));
+        const std::size_t At = Line.find(" = ");
+        if (Count >= 0) {
+            Top = Build(), Result = 0;
+        } else if (At == std::string::npos || !Parse(Line.substr(At + 3), Top) || !Fits(Top, 20, 39) || Result == 0) {
+            std::cerr << (Line == "0" ? "" : "generate: not an equation of 20 to 39 slots: " + Line + "\n");
+            continue;
+        }
+        for (int Changes = std::max(Count < 0 ? 1 : 0, Draw(Settings.Mutate)); Changes > 0;)
+            Changes -= Mutate(Top, Result) ? 1 : 0;
+        std::cout << (Result != 0 ? Result : WideResult(Top)) << " = " << Render(Top, false) << "\n";
     }
 }
 
 int main(int argc, char** argv)
 {
-    static const char* const Families[] = {"groups", "chains", "operands", "mutants", "mix"};
-    if (argc == 5 && std::strcmp(argv[1], "--family") == 0) {
-        bool Known = false;
-        for (const char* Family : Families)
-            Known = Known || std::strcmp(argv[2], Family) == 0;
-        if (Known) {
-            Random.seed(static_cast<unsigned>(std::atoi(argv[3])));
-            const int Count = std::atoi(argv[4]);
-            // "mix" is the wide equations of the differential test's generator.
-            if (std::strcmp(argv[2], "mix") == 0)
-                Mixed(Count, 39, 20);
-            else
-                Wide(argv[2], Count);
-            std::cout << "0\n";
-            return 0;
-        }
+    const bool Shape = argc == 5 && (std::strcmp(argv[1], "--shape") == 0 || std::strcmp(argv[1], "--family") == 0);
+    if (Shape || ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--mutate") == 0)) {
+        const std::string Text = Shape ? argv[2] : argc == 4 ? argv[3] : "mutate=1-3";
+        for (int Choice = 0; Choice <= std::count(Text.begin(), Text.end(), '|'); ++Choice)
+            if (!Apply(Text, Choice))
+                return std::cerr << "generate: unknown or impossible shape: " << Text << "\n", 2;
+        Random.seed(static_cast<unsigned>(std::atoi(argv[Shape ? 3 : 2])));
+        Shaped(Text, Shape ? std::atoi(argv[4]) : -1);
+        std::cout << (Shape ? "0\n" : "");
+        return 0;
     }
     if (argc != 4 && argc != 5) {
         std::cerr << "usage: generate SEED COUNT MOST_SLOTS [LEAST_SLOTS]\n"
-                  << "       generate --family groups|chains|operands|mutants|mix SEED COUNT\n";
+                  << "       generate --shape PRESET|SETTINGS SEED COUNT\n"
+                  << "       generate --mutate SEED [SETTINGS] < EQUATIONS\n";
         return 2;
     }
     Random.seed(static_cast<unsigned>(std::atoi(argv[1])));
