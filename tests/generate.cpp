@@ -194,12 +194,12 @@ const std::pair<const char*, Range Shape::*> Keys[] = {
     {"wrap", &Shape::Wrap},     {"mutate", &Shape::Mutate}, {"slots", &Shape::Slots}, {"value", &Shape::Value},
     {"small", &Shape::Small}};
 const char* const Presets[][2] = {
-    {"groups", "groups=4-8 size=2-4 nest=0-1 long=12 plain=1-5 value=5 slots=25-31"},
-    {"chains", "groups=1-3 size=0-4 nest=1 depth=2-6 sub=0-4 long=20 plain=1-12 tight=50 value=5"},
+    {"groups", "groups=5-6 size=2-4 nest=0-1 long=12 plain=1-5 value=5 slots=25-31"},
+    {"chains", "groups=1-2 size=0-4 nest=1 depth=2-6 sub=0-4 long=20 plain=1-12 tight=50 value=5"},
     {"operands", "plain=29-35 widen=67 wrap=200 value=5 slots=28-34"},
     {"mutants", "operands mutate=1-3"},
     {"mix", "plain=21-40 digits=1-3 room=0-12 wrap=0-8 value=50 small=25"},
-    {"side", "groups=3-4 size=8-13 nest=0-1 tight=50 value=5"},
+    {"side", "groups=3 size=8-13 nest=0-1 tight=50 value=5 | groups=4 size=8-9 tight=50 value=5"},
     {"big", "groups=2 size=12-18 long=5 tight=50 value=5 | groups=3 size=8-12 long=5 tight=50 value=5"},
     {"outer", "groups=3 size=8-12 nest=0-1 long=5 tight=50 outer=100 value=5"},
     {"shapemutants", "side mutate=1-3 | big mutate=1-3 | outer mutate=1-3"}};
