@@ -60,8 +60,10 @@ measure() {
 }
 
 # The worst 20 in time and the worst 10 in memory are the parents of the next round.
+# (sed, not head, takes the first lines: it reads to the end, so that sort is never cut
+# off, which pipefail would take for a failure.)
 parents() {
-  { sort -t' ' -k1,1gr "$work/results" | head -n 20; sort -t' ' -k3,3nr "$work/results" | head -n 10; } |
+  { sort -t' ' -k1,1gr "$work/results" | sed -n 1,20p; sort -t' ' -k3,3nr "$work/results" | sed -n 1,10p; } |
     cut -f2 | sort -u
 }
 
@@ -71,11 +73,11 @@ write_report() {
     echo
     echo "worst in processor time (user + sys; note: budget = \"too much work\", stopped = over $limit s):"
     echo "seconds  KiB  note  equation"
-    sort -t' ' -k1,1gr "$work/results" | head -n 10 | cut -d' ' -f2-
+    sort -t' ' -k1,1gr "$work/results" | sed -n 1,10p | cut -d' ' -f2-
     echo
     echo "worst in peak memory:"
     echo "seconds  KiB  note  equation"
-    sort -t' ' -k3,3nr "$work/results" | head -n 10 | cut -d' ' -f2-
+    sort -t' ' -k3,3nr "$work/results" | sed -n 1,10p | cut -d' ' -f2-
   } > "$report.new"
   mv "$report.new" "$report"
 }
@@ -102,7 +104,7 @@ done
   echo
   echo "worst in processor time again, median of 4 runs:"
   echo "median  seconds  KiB  note  equation"
-  sort -t' ' -k1,1gr "$work/results" | head -n 10 | while IFS= read -r line; do
+  sort -t' ' -k1,1gr "$work/results" | sed -n 1,10p | while IFS= read -r line; do
     equation=${line#*$'\t'}
     printf '%s\n0\n' "$equation" > "$work/velkora.in"
     times=("$(echo "$line" | cut -d' ' -f2)")
