@@ -46,7 +46,10 @@ while IFS= read -r equation; do
   status=0
   (cd "$dir" && /usr/bin/time -o time -f '%e %M' timeout "$limit" "$build/velkora" > out 2> err) || status=$?
   read -r seconds kib < <(tail -n 1 "$dir/time")
-  grep -q "too much work" "$dir/err" && budget=$((budget + 1))
+  if grep -q "too much work" "$dir/err"; then
+    budget=$((budget + 1))
+    echo "over the work budget: $equation" >&2
+  fi
   if [ "$status" = 124 ]; then
     stopped=$((stopped + 1))
     echo "stopped after $limit s: $equation" >&2
