@@ -13,11 +13,20 @@
 // - What the choices ask of the prefix t0 ... t(j-1) is one class modulo a power of
 //   two: x + a and x - a shift a class, and x * a with a = 2^t u (u odd) divides the
 //   modulus by 2^t and maps the class through u's inverse.
-// - Prefixes are listed as far as their distinct values allow (each value with its
-//   lowest number, by bit-reversed value so that a class is one range); the search
-//   from the right meets such a list, through several classes (targets) at once where
-//   one side is large. Rounds with longer lists follow when the work runs out.
-// When a shape needs more work than the budget, the search says so rather than guess.
+// - Prefixes are listed as far as their distinct values and a memory cap allow (each
+//   value with its lowest number). The search from the right meets such a list with
+//   a set of classes (targets): a lookup per target, a pass over the list against a
+//   table of the targets, or, for many targets further up, a pass over every value of
+//   the longer prefix. Each finds the lowest number among the targets it is given.
+// - Choices above the list go down one by one and then in blocks, each block one set
+//   of targets whose fixed numbers hold the choice; blocks follow in order, so the
+//   first that meets holds the lowest number. A group too large to list goes down by
+//   the choices of its operands after its own listed prefix, the most significant.
+// - Strategies: short lists and a deep search, or long lists and a shallow one. They
+//   take turns with budgets growing fourfold; each turn is a whole search, so any
+//   answer is the lowest, and the first turn to finish answers.
+// When a shape needs more work than the last budget, the search says so rather than
+// guess.
 
 #include "exact.h"
 
@@ -454,18 +463,17 @@ int SieveBits;
 std::uint32_t SieveMask;
 std::vector<std::uint64_t> Sieve(std::size_t{1} << (MostSieveBits - 6));
 
-// Where each size of class begins among the sifted targets (sorted by Tidy), and
-// how many sizes there are: each costs a probe per value.
-std::size_t SizeBegin[34];
-std::size_t Sizes;
-// The sifted targets by class, open addressing: the class's rest and the target's
-// index, or Vacant.
+
+// The tidy targets by class, open addressing: the class's rest and the target's
+// index, or Vacant; the sizes of class among them, and how many are single values.
 struct Place {
     std::uint32_t Rest, Index;
 };
 std::vector<Place> Table;
 int TableBits;
-std::vector<Target> Spare;
+int SizeBits[34];
+int Sizes;
+std::size_t Singles;
 
 std::size_t PlaceOf(Class C)
 {
@@ -473,63 +481,51 @@ std::size_t PlaceOf(Class C)
     return static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> (64 - TableBits));
 }
 
-// Drops the empty classes and keeps each other one once, with its lowest fixed
-// number, grouped by the size of the class. Sets run to millions of targets, so
-// duplicates are found through a table rather than by sorting.
-void Tidy(std::vector<Target>& T)
+// The place of class C in the table, or the vacant place where it would go.
+std::size_t Find(const std::vector<Target>& T, Class C)
 {
-    std::size_t Kept = 0;
-    for (const Target& t : T)
-        if (t.C.Bits >= 0)
-            T[Kept++] = t;
-    T.resize(Kept);
-    if (Kept < 2)
-        return;
-    TableBits = static_cast<int>(std::bit_width(Kept)) + 1;  // at most half full
-    Table.assign(std::size_t{1} << TableBits, Place{0, Vacant});
-    std::size_t Count[34] = {};
-    Kept = 0;
-    for (std::size_t i = 0; i < T.size(); ++i) {
-        std::size_t At = PlaceOf(T[i].C);
-        while (Table[At].Index != Vacant &&
-               (Table[At].Rest != T[i].C.Rest || T[Table[At].Index].C.Bits != T[i].C.Bits))
-            At = (At + 1) & (Table.size() - 1);
-        if (Table[At].Index != Vacant) {
-            T[Table[At].Index].Fixed = std::min(T[Table[At].Index].Fixed, T[i].Fixed);
-            continue;
-        }
-        Table[At] = Place{T[i].C.Rest, static_cast<std::uint32_t>(Kept)};
-        ++Count[T[i].C.Bits + 1];
-        T[Kept++] = T[i];
-    }
-    T.resize(Kept);
-    for (int Bits = 0; Bits < 33; ++Bits)
-        Count[Bits + 1] += Count[Bits];
-    Spare.resize(Kept);
-    for (const Target& t : T)
-        Spare[Count[t.C.Bits]++] = t;
-    T.swap(Spare);
+    std::size_t At = PlaceOf(C);
+    while (Table[At].Index != Vacant && (Table[At].Rest != C.Rest || T[Table[At].Index].C.Bits != C.Bits))
+        At = (At + 1) & (Table.size() - 1);
+    return At;
 }
 
+// Drops the empty classes and keeps each other one once, with its lowest fixed
+// number. Sets run to millions of targets, so duplicates are found through the table
+// rather than by sorting; the table then serves to meet the targets.
+void Tidy(std::vector<Target>& T)
+{
+    TableBits = static_cast<int>(std::bit_width(T.size())) + 1;  // at most half full
+    Table.assign(std::size_t{1} << TableBits, Place{0, Vacant});
+    bool Seen[34] = {};
+    Sizes = 0;
+    Singles = 0;
+    std::size_t Kept = 0;
+    for (const Target& t : T) {
+        if (t.C.Bits < 0)
+            continue;
+        const std::size_t At = Find(T, t.C);
+        if (Table[At].Index != Vacant) {
+            T[Table[At].Index].Fixed = std::min(T[Table[At].Index].Fixed, t.Fixed);
+            continue;
+        }
+        Table[At] = Place{t.C.Rest, static_cast<std::uint32_t>(Kept)};
+        if (!Seen[t.C.Bits])
+            SizeBits[Sizes++] = t.C.Bits;
+        Seen[t.C.Bits] = true;
+        Singles += t.C.Bits == 32;
+        T[Kept++] = t;
+    }
+    T.resize(Kept);
+}
+
+// The targets' residues modulo 2^SieveBits, for the tidy targets: a value that meets
+// none costs a bit. The sieve grows with the targets, so that few of its bits are set.
 void Sift(const std::vector<Target>& T)
 {
     SieveBits = std::clamp(static_cast<int>(std::bit_width(T.size())) + 4, 12, MostSieveBits);
     SieveMask = (1u << SieveBits) - 1;
     std::fill(Sieve.begin(), Sieve.begin() + (std::ptrdiff_t{1} << (SieveBits - 6)), 0);
-    Sizes = 0;
-    for (std::size_t i = 0; i < T.size(); ++i)
-        if (i == 0 || T[i].C.Bits != T[i - 1].C.Bits)
-            SizeBegin[Sizes++] = i;
-    SizeBegin[Sizes] = T.size();
-    TableBits = static_cast<int>(std::bit_width(T.size())) + 1;  // at most half full
-    Table.assign(std::size_t{1} << TableBits, Place{0, Vacant});
-    const std::size_t Last = Table.size() - 1;
-    for (std::size_t i = 0; i < T.size(); ++i) {
-        std::size_t At = PlaceOf(T[i].C);
-        while (Table[At].Index != Vacant)
-            At = (At + 1) & Last;
-        Table[At] = Place{T[i].C.Rest, static_cast<std::uint32_t>(i)};
-    }
     std::size_t Marks = 0;
     for (const Target& t : T) {
         const std::uint32_t Step = 1u << std::min(t.C.Bits, SieveBits);
@@ -549,29 +545,18 @@ std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
     if (((Sieve[(Value & SieveMask) / 64] >> (Value % 64)) & 1) == 0)
         return None;
     std::uint64_t Lowest = None;
-    const std::size_t Last = Table.size() - 1;
-    for (std::size_t Size = 0; Size < Sizes; ++Size) {
-        const int Bits = T[SizeBegin[Size]].C.Bits;
-        const Class C{Value & Mask(Bits), Bits};
-        for (std::size_t At = PlaceOf(C); Table[At].Index != Vacant; At = (At + 1) & Last) {
-            const Target& t = T[Table[At].Index];
-            if (Table[At].Rest == C.Rest && t.C.Bits == Bits) {
-                Lowest = std::min(Lowest, t.Fixed);
-                break;
-            }
-        }
+    for (int Size = 0; Size < Sizes; ++Size) {
+        const std::size_t At = Find(T, Class{Value & Mask(SizeBits[Size]), SizeBits[Size]});
+        if (Table[At].Index != Vacant)
+            Lowest = std::min(Lowest, T[Table[At].Index].Fixed);
     }
     return Lowest;
 }
 
-// What looking every target up in a list costs, in lookups of a single value. Tidy
-// puts the single values last.
+// What looking every tidy target up in a list costs, in lookups of a single value.
 std::size_t LookupCost(const std::vector<Target>& T)
 {
-    std::size_t Single = 0;
-    while (Single < T.size() && T[T.size() - 1 - Single].C.Bits == 32)
-        ++Single;
-    return Single + RangeCost * (T.size() - Single);
+    return Singles + RangeCost * (T.size() - Singles);
 }
 
 // The lowest number of a listed prefix value, with the operand and operator after it
