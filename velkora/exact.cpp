@@ -715,7 +715,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     if (Values != nullptr && !Enter) {
         // The operand's value and the operator before it are the most significant
         // choices left. Next to the listed prefix each is met with it at once;
-        // further up they go down in blocks of growing size, each block one set of
+        // further up they go down in blocks growing fourfold, each block one set of
         // targets whose fixed numbers hold the choice. The first block that meets
         // the prefix holds the lowest number, unless the targets are not ordered.
         const std::size_t Choices = Values->size() * static_cast<std::size_t>(Count);
@@ -725,7 +725,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
             Sift(T);
         const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
         std::size_t Size = Ordered ? 1 : Widest;
-        for (std::size_t First = 0; First < Choices; First += Size, Size = Streamed ? Widest : std::min(16 * Size, Widest)) {
+        for (std::size_t First = 0; First < Choices; First += Size, Size = Streamed ? Widest : std::min(4 * Size, Widest)) {
             const std::size_t Last = std::min(Choices, First + Size);
             std::uint64_t Rest;
             if (Meeting) {
@@ -779,7 +779,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
             const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered && Made == 1);
             Best = std::min(Best, Rest);
             Made = 0;
-            Size = Streamed ? Widest : std::min(16 * Size, Widest);
+            Size = Streamed ? Widest : std::min(4 * Size, Widest);
             Next.clear();
             return GaveUp || (Rest != None && Ordered);
         };
