@@ -13,16 +13,26 @@
 // - What the choices ask of the prefix t0 ... t(j-1) is one class modulo a power of
 //   two: x + a and x - a shift a class, and x * a with a = 2^t u (u odd) divides the
 //   modulus by 2^t and maps the class through u's inverse.
-// - Prefixes are listed as far as their distinct values allow (each value with its
-//   lowest number, by bit-reversed value so that a class is one range); the search
-//   from the right meets such a list, through several classes (targets) at once where
-//   one side is large. Rounds with longer lists follow when the work runs out.
-// When a shape needs more work than the budget, the search says so rather than guess.
+// - Prefixes are listed as far as their distinct values and a memory cap allow (each
+//   value with its lowest number). The search from the right meets such a list with
+//   a set of classes (targets): a lookup per target, a pass over the list against a
+//   table of the targets, or, for many targets further up, a pass over every value of
+//   the longer prefix. Each finds the lowest number among the targets it is given.
+// - Choices above the list go down one by one and then in blocks, each block one set
+//   of targets whose fixed numbers hold the choice; blocks follow in order, so the
+//   first that meets holds the lowest number. A group too large to list goes down by
+//   the choices of its operands after its own listed prefix, the most significant.
+// - Strategies: short lists and a deep search, or long lists and a shallow one. They
+//   take turns with budgets growing fourfold; each turn is a whole search, so any
+//   answer is the lowest, and the first turn to finish answers.
+// When a shape needs more work than the last budget, the search says so rather than
+// guess.
 
 #include "exact.h"
 
 #include <algorithm>
 #include <bit>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -36,17 +46,33 @@ const std::size_t MostCandidates = EXACT_MOST_CANDIDATES;
 std::size_t ListCandidates;  // the current round's
 // The fewest candidates that would have made some list longer this round.
 std::size_t LongerList;
-// Steps of the search (a test build lowers it to reach the fallback quickly).
+// Memory for lists: a list being built takes BuildBytes a candidate (the candidates
+// and their sorted copy), a list kept at most KeptBytes a value.
+const std::size_t MostListBytes = std::size_t{128} << 20;
+const std::size_t BuildBytes = 32;
+const std::size_t KeptBytes = 64;
+std::size_t ListBytes;
+// Steps of the search, about ten seconds in all turns (a test build lowers it to
+// reach the fallback quickly). A candidate of a list costs 1/BuildGain of a step.
 #ifndef EXACT_WORK_BUDGET
-#define EXACT_WORK_BUDGET (std::uint64_t{1} << 24)
+#define EXACT_WORK_BUDGET (std::uint64_t{1} << 26)
 #endif
 const std::uint64_t MostWork = EXACT_WORK_BUDGET;
+const std::uint64_t FirstWork = std::min<std::uint64_t>(MostWork, std::uint64_t{1} << 20);
+const std::size_t BuildGain = 2;
 std::uint64_t WorkBudget;  // the current round's
 // Targets made at once: for a group after a listed prefix, or a block of choices.
 const std::size_t MostTargets = std::size_t{1} << 20;
+// Targets made at once for a group that cannot be listed, which would otherwise be
+// counted through.
+const std::size_t MostEntered = std::size_t{1} << 22;
 // Going through a list with sifted targets costs about this many times less a value
-// than looking a target up in it.
-const std::size_t ScanGain = 32;
+// than looking a single value up in it; a class of values costs RangeCost lookups.
+const std::size_t ScanGain = 16;
+const std::size_t RangeCost = 4;
+// Going through a longer prefix's values pays when it costs no more than touching
+// each target this many times; below that, carrying the targets down is cheaper.
+const std::size_t StreamGain = 16;
 
 const std::uint64_t None = ~std::uint64_t{0};
 
@@ -84,6 +110,7 @@ struct Expr {
     std::vector<std::uint32_t> Keys, Plain;
     std::vector<std::uint64_t> Numbers;
     std::vector<std::uint64_t> Lowest;
+    std::vector<std::uint32_t> Hash;  // indices by value, for single values
     // When the whole expression is listed: its values, lowest number first.
     bool Listed = false;
     std::vector<Entry> Values;
@@ -104,10 +131,11 @@ bool GaveUp;
 #define EXACT_FAILED_BITS 20
 #endif
 std::vector<std::uint64_t> Failed;
+int FailedBits;  // a turn's, grows with its budget
 
 std::uint64_t& FailedPlace(std::uint64_t Key)
 {
-    return Failed[static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> (64 - EXACT_FAILED_BITS))];
+    return Failed[static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> (64 - FailedBits))];
 }
 
 std::uint32_t Mask(int Bits)
@@ -121,6 +149,13 @@ Class MakeClass(std::uint32_t Rest, int Bits)
 }
 
 const Class Empty{0, -1};
+
+const std::uint32_t Vacant = ~0u;  // an empty place of a table
+
+std::size_t HashOf(std::uint32_t Value, std::size_t Last)
+{
+    return static_cast<std::size_t>((Value * 0x9E3779B97F4A7C15ull) >> 32) & Last;
+}
 
 std::uint32_t Reverse(std::uint32_t Value)
 {
@@ -333,16 +368,23 @@ void Prepare(Expr& E)
         if (Operand == nullptr)
             break;
         const std::size_t Candidates = List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3);
-        if (Candidates > ListCandidates) {
+        // No list takes more than half the memory, so that the prefix before a
+        // large group gets its share too.
+        if (Candidates > ListCandidates || BuildBytes * Candidates > MostListBytes / 2 ||
+            ListBytes + BuildBytes * Candidates > MostListBytes) {
             LongerList = std::min(LongerList, Candidates);
             break;
         }
+        Work += Candidates / BuildGain;
+        if (Work > WorkBudget)
+            return;  // not worth building: this turn gives up
         List = Combine(List, E.Ops[j], *Operand);
         KeepLowest(List);
         E.Split = static_cast<int>(j);
     }
 
     const std::size_t Size = List.size();
+    ListBytes += KeptBytes * Size;
     E.Keys.resize(Size);
     E.Plain.resize(Size);
     E.Numbers.resize(Size);
@@ -355,6 +397,13 @@ void Prepare(Expr& E)
     }
     for (std::size_t i = Size - 1; i > 0; --i)
         E.Lowest[i] = std::min(E.Lowest[2 * i], E.Lowest[2 * i + 1]);
+    E.Hash.assign(std::bit_ceil(2 * Size), Vacant);
+    for (std::size_t i = 0; i < Size; ++i) {
+        std::size_t At = HashOf(E.Plain[i], E.Hash.size() - 1);
+        while (E.Hash[At] != Vacant)
+            At = (At + 1) & (E.Hash.size() - 1);
+        E.Hash[At] = static_cast<std::uint32_t>(i);
+    }
 
     if (static_cast<std::size_t>(E.Split) == Last) {
         E.Listed = true;
@@ -369,12 +418,18 @@ void Prepare(Expr& E)
 // The lowest number of a listed prefix value in C.
 std::uint64_t Lookup(const Expr& E, Class C)
 {
+    if (C.Bits == 32) {  // one value, the most asked for
+        const std::size_t Last = E.Hash.size() - 1;
+        for (std::size_t At = HashOf(C.Rest, Last); E.Hash[At] != Vacant; At = (At + 1) & Last)
+            if (E.Plain[E.Hash[At]] == C.Rest)
+                return E.Numbers[E.Hash[At]];
+        return None;
+    }
     const std::uint64_t From = C.Bits == 0 ? 0 : Reverse(C.Rest);
     const std::uint64_t To = From + (std::uint64_t{1} << (32 - C.Bits));
     std::size_t Low = static_cast<std::size_t>(
         std::lower_bound(E.Keys.begin(), E.Keys.end(), From) - E.Keys.begin());
-    if (C.Bits == 32)  // one value, the most asked for
-        return Low < E.Keys.size() && E.Keys[Low] == From ? E.Numbers[Low] : None;
+
     std::size_t High = static_cast<std::size_t>(
         std::lower_bound(E.Keys.begin(), E.Keys.end(), To) - E.Keys.begin());
     std::uint64_t Lowest = None;
@@ -400,52 +455,82 @@ struct Target {
 const int MostDepth = 128;
 std::vector<Target> Pool[MostDepth];
 
+
+// The targets' residues modulo 2^SieveBits: a value that meets none costs a bit. The
+// sieve grows with the targets, so that few of its bits are set.
+const int MostSieveBits = 24;
+int SieveBits;
+std::uint32_t SieveMask;
+std::vector<std::uint64_t> Sieve(std::size_t{1} << (MostSieveBits - 6));
+
+
+// The tidy targets by class, open addressing: the class's rest and the target's
+// index, or Vacant; the sizes of class among them, and how many are single values.
+struct Place {
+    std::uint32_t Rest, Index;
+};
+std::vector<Place> Table;
+int TableBits;
+int SizeBits[34];
+int Sizes;
+std::size_t Singles;
+
+std::size_t PlaceOf(Class C)
+{
+    const std::uint64_t Key = (static_cast<std::uint64_t>(C.Bits) << 32) | C.Rest;
+    return static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> (64 - TableBits));
+}
+
+// The place of class C in the table, or the vacant place where it would go.
+std::size_t Find(const std::vector<Target>& T, Class C)
+{
+    std::size_t At = PlaceOf(C);
+    while (Table[At].Index != Vacant && (Table[At].Rest != C.Rest || T[Table[At].Index].C.Bits != C.Bits))
+        At = (At + 1) & (Table.size() - 1);
+    return At;
+}
+
 // Drops the empty classes and keeps each other one once, with its lowest fixed
-// number, sorted by class.
+// number. Sets run to millions of targets, so duplicates are found through the table
+// rather than by sorting; the table then serves to meet the targets.
 void Tidy(std::vector<Target>& T)
 {
+    TableBits = static_cast<int>(std::bit_width(T.size())) + 1;  // at most half full
+    Table.assign(std::size_t{1} << TableBits, Place{0, Vacant});
+    bool Seen[34] = {};
+    Sizes = 0;
+    Singles = 0;
     std::size_t Kept = 0;
-    for (const Target& t : T)
-        if (t.C.Bits >= 0)
-            T[Kept++] = t;
-    T.resize(Kept);
-    if (Kept < 2)
-        return;
-    std::sort(T.begin(), T.end(), [](const Target& a, const Target& b) {
-        return a.C.Bits != b.C.Bits ? a.C.Bits < b.C.Bits
-               : a.C.Rest != b.C.Rest ? a.C.Rest < b.C.Rest
-                                      : a.Fixed < b.Fixed;
-    });
-    Kept = 1;
-    for (std::size_t i = 1; i < T.size(); ++i)
-        if (T[i].C.Bits != T[Kept - 1].C.Bits || T[i].C.Rest != T[Kept - 1].C.Rest)
-            T[Kept++] = T[i];
+    for (const Target& t : T) {
+        if (t.C.Bits < 0)
+            continue;
+        const std::size_t At = Find(T, t.C);
+        if (Table[At].Index != Vacant) {
+            T[Table[At].Index].Fixed = std::min(T[Table[At].Index].Fixed, t.Fixed);
+            continue;
+        }
+        Table[At] = Place{t.C.Rest, static_cast<std::uint32_t>(Kept)};
+        if (!Seen[t.C.Bits])
+            SizeBits[Sizes++] = t.C.Bits;
+        Seen[t.C.Bits] = true;
+        Singles += t.C.Bits == 32;
+        T[Kept++] = t;
+    }
     T.resize(Kept);
 }
 
-// The targets' residues modulo 2^SieveBits: a list value that meets none costs a bit.
-const int SieveBits = 20;
-const std::uint32_t SieveMask = (1u << SieveBits) - 1;
-std::vector<std::uint64_t> Sieve(std::size_t{1} << (SieveBits - 6));
-
-// Where each size of class begins among the sifted targets (sorted by Tidy), and
-// how many sizes there are: each costs a search per value.
-std::size_t SizeBegin[34];
-std::size_t Sizes;
-
+// The targets' residues modulo 2^SieveBits, for the tidy targets: a value that meets
+// none costs a bit. The sieve grows with the targets, so that few of its bits are set.
 void Sift(const std::vector<Target>& T)
 {
-    std::fill(Sieve.begin(), Sieve.end(), 0);
-    Sizes = 0;
-    for (std::size_t i = 0; i < T.size(); ++i)
-        if (i == 0 || T[i].C.Bits != T[i - 1].C.Bits)
-            SizeBegin[Sizes++] = i;
-    SizeBegin[Sizes] = T.size();
+    SieveBits = std::clamp(static_cast<int>(std::bit_width(T.size())) + 4, 12, MostSieveBits);
+    SieveMask = (1u << SieveBits) - 1;
+    std::fill(Sieve.begin(), Sieve.begin() + (std::ptrdiff_t{1} << (SieveBits - 6)), 0);
     std::size_t Marks = 0;
     for (const Target& t : T) {
         const std::uint32_t Step = 1u << std::min(t.C.Bits, SieveBits);
-        Marks += (SieveMask + 1) / Step;
-        if (Marks > (std::size_t{1} << 22)) {
+        Marks += (SieveMask + std::size_t{1}) / Step;
+        if (Marks > (std::size_t{1} << (SieveBits + 2))) {
             std::fill(Sieve.begin(), Sieve.end(), ~std::uint64_t{0});
             return;
         }
@@ -457,17 +542,21 @@ void Sift(const std::vector<Target>& T)
 // The lowest fixed number of a sifted target whose class holds Value.
 std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
 {
+    if (((Sieve[(Value & SieveMask) / 64] >> (Value % 64)) & 1) == 0)
+        return None;
     std::uint64_t Lowest = None;
-    for (std::size_t Size = 0; Size < Sizes; ++Size) {
-        const auto Begin = T.begin() + static_cast<std::ptrdiff_t>(SizeBegin[Size]);
-        const auto End = T.begin() + static_cast<std::ptrdiff_t>(SizeBegin[Size + 1]);
-        const std::uint32_t Rest = Value & Mask(Begin->C.Bits);
-        const auto Hit = std::lower_bound(Begin, End, Rest,
-                                          [](const Target& t, std::uint32_t r) { return t.C.Rest < r; });
-        if (Hit != End && Hit->C.Rest == Rest)
-            Lowest = std::min(Lowest, Hit->Fixed);
+    for (int Size = 0; Size < Sizes; ++Size) {
+        const std::size_t At = Find(T, Class{Value & Mask(SizeBits[Size]), SizeBits[Size]});
+        if (Table[At].Index != Vacant)
+            Lowest = std::min(Lowest, T[Table[At].Index].Fixed);
     }
     return Lowest;
+}
+
+// What looking every tidy target up in a list costs, in lookups of a single value.
+std::size_t LookupCost(const std::vector<Target>& T)
+{
+    return Singles + RangeCost * (T.size() - Singles);
 }
 
 // The lowest number of a listed prefix value, with the operand and operator after it
@@ -478,7 +567,7 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
 {
     std::uint64_t Best = None;
     if (!Scan) {
-        Work += T.size();
+        Work += LookupCost(T);
         for (const Target& t : T) {
             const Class C = Operator == 0 ? t.C : Before(t.C, Operator, Operand);
             const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(E, C);
@@ -490,14 +579,66 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
     Work += E.Keys.size() / ScanGain + 1;
     for (std::size_t i = 0; i < E.Keys.size(); ++i) {
         const std::uint32_t Met = Operator == 0 ? E.Plain[i] : Apply(E.Plain[i], Operator, Operand);
-        if (((Sieve[(Met & SieveMask) / 64] >> (Met % 64)) & 1) == 0)
-            continue;
-        Work += Sizes;
         const std::uint64_t Fixed = FixedFor(T, Met);
         if (Fixed != None)
             Best = std::min(Best, E.Numbers[i] + Fixed);
     }
     return Best;
+}
+
+// The operands and operators after a listed prefix, for going through every value
+// of a longer prefix: each value of the list, extended by every choice of each.
+struct Level {
+    const std::vector<Entry>* Values;
+    std::vector<Entry> Single;
+    char Operator[3];
+    std::uint64_t Added[3];
+    int Count;
+};
+Level Levels[MostDepth];
+int StreamLast;
+const std::vector<Target>* Streaming;
+// Set when a search went through a prefix's values: that costs the same for any
+// number of targets, so the next block of choices may be as wide as can be.
+bool Streamed;
+std::uint64_t StreamBest;
+
+// The values and operators of Terms[i]; false when the operand has no list.
+bool Describe(const Expr& E, int i, Level& L)
+{
+    L.Values = ValuesOf(E.Terms[static_cast<std::size_t>(i)], L.Single);
+    L.Count = Choices(E.Ops[static_cast<std::size_t>(i)], L.Operator, L.Added);
+    return L.Values != nullptr;
+}
+
+// How many values going through the prefix up to Terms[j] makes, or None when an
+// operand after the listed prefix has no list.
+std::uint64_t StreamSize(const Expr& E, int j)
+{
+    std::uint64_t Made = E.Keys.size();
+    for (int i = E.Split + 1; i <= j; ++i) {
+        Level& L = Levels[i];
+        if (!Describe(E, i, L))
+            return None;
+        Made *= L.Values->size() * static_cast<std::uint64_t>(L.Count);
+        if (Made > (std::uint64_t{1} << 40))
+            return None;
+    }
+    return Made;
+}
+
+void Extend(int j, std::uint32_t Value, std::uint64_t Number)
+{
+    if (j > StreamLast) {
+        const std::uint64_t Fixed = FixedFor(*Streaming, Value);
+        if (Fixed != None)
+            StreamBest = std::min(StreamBest, Number + Fixed);
+        return;
+    }
+    const Level& L = Levels[j];
+    for (const Entry& V : *L.Values)
+        for (int k = 0; k < L.Count; ++k)
+            Extend(j + 1, Apply(Value, L.Operator[k], V.Key), Number + V.Number + L.Added[k]);
 }
 
 // The lowest number for the operands and operators up to Terms[j] of expression e
@@ -517,7 +658,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     if (T.empty())
         return None;
     if (j == E.Split) {
-        const bool Scan = E.Keys.size() < ScanGain * T.size();
+        const bool Scan = E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan)
             Sift(T);
         return Meet(E, T, 0, 0, Scan);
@@ -528,6 +669,28 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         Next = T;
         return Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
                      Ordered);
+    }
+
+    // Many targets two or more operands above the listed prefix: going through every
+    // value of the prefix up to Terms[j] against all the targets at once may cost
+    // less than carrying the targets down choice by choice. It finds the lowest of all.
+    if (j - 1 > E.Split && E.Split >= 0 && E.Keys.size() < ScanGain * T.size()) {
+        const std::uint64_t Made = StreamSize(E, j);
+        if (Made != None && Made / ScanGain <= StreamGain * T.size()) {
+            Work += Made / ScanGain;
+            if (Work > WorkBudget) {
+                GaveUp = true;
+                return None;
+            }
+            Sift(T);
+            Streamed = true;
+            Streaming = &T;
+            StreamLast = j;
+            StreamBest = None;
+            for (std::size_t i = 0; i < E.Keys.size(); ++i)
+                Extend(E.Split + 1, E.Plain[i], E.Numbers[i]);
+            return StreamBest;
+        }
     }
 
     // A failure does not depend on the fixed numbers, so a single target's is kept.
@@ -544,24 +707,25 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     // A group after the listed prefix is searched for all its values and operators at
     // once, when that makes fewer targets than meeting the prefix would cost.
     const std::size_t Entered = T.size() * E.Keys.size() * static_cast<std::size_t>(Count);
-    const bool Enter = Operand.IsGroup && j - 1 == E.Split && Entered <= MostTargets &&
+    const bool Enter = Operand.IsGroup && j - 1 == E.Split &&
+                       Entered <= (Values == nullptr ? MostEntered : MostTargets) &&
                        (Values == nullptr || Entered < Values->size() * static_cast<std::size_t>(Count) *
-                                                           std::min(T.size(), E.Keys.size() / ScanGain + 1));
+                                                           std::min(T.size(), E.Keys.size() / 32 + 1));
     std::uint64_t Best = None;
     if (Values != nullptr && !Enter) {
         // The operand's value and the operator before it are the most significant
         // choices left. Next to the listed prefix each is met with it at once;
-        // further up they go down in blocks of growing size, each block one set of
+        // further up they go down in blocks growing fourfold, each block one set of
         // targets whose fixed numbers hold the choice. The first block that meets
         // the prefix holds the lowest number, unless the targets are not ordered.
         const std::size_t Choices = Values->size() * static_cast<std::size_t>(Count);
         const bool Meeting = j - 1 == E.Split;
-        const bool Scan = Meeting && E.Keys.size() < ScanGain * T.size();
+        const bool Scan = Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan)
             Sift(T);
         const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
         std::size_t Size = Ordered ? 1 : Widest;
-        for (std::size_t First = 0; First < Choices; First += Size, Size = std::min(16 * Size, Widest)) {
+        for (std::size_t First = 0; First < Choices; First += Size, Size = Streamed ? Widest : std::min(4 * Size, Widest)) {
             const std::size_t Last = std::min(Choices, First + Size);
             std::uint64_t Rest;
             if (Meeting) {
@@ -579,6 +743,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
                     for (const Target& t : T)
                         Next.push_back(Target{Before(t.C, Operator[k], V.Key), t.Fixed + V.Number + Added[k]});
                 }
+                Streamed = false;
                 Rest = Solve(e, j - 1, Depth + 1, Ordered && Last - First == 1);
             }
             if (GaveUp)
@@ -600,35 +765,78 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
                      Ordered);
     } else {
         // Too many values to list, and no listed prefix before it: the group's
-        // combinations are counted through from the lowest.
+        // combinations are counted through from the lowest, in blocks as above.
         const std::vector<int>& Inner = Exprs[Operand.Group].Slots;
         for (const int Slot : Inner)
             Digit[Slot] = 0;
         std::uint64_t Number = 0;
-        for (;;) {
+        const std::size_t Widest = std::max<std::size_t>(1, MostTargets / T.size());
+        std::size_t Size = Ordered ? 1 : Widest, Made = 0;
+        Next.clear();
+        // Searches the block made so far; says whether the search ends here.
+        const auto Flush = [&] {
+            Streamed = false;
+            const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered && Made == 1);
+            Best = std::min(Best, Rest);
+            Made = 0;
+            Size = Streamed ? Widest : std::min(4 * Size, Widest);
+            Next.clear();
+            return GaveUp || (Rest != None && Ordered);
+        };
+        // With a listed prefix, the group's values come by the choices of its other
+        // operands, the most significant, in order: each choice with every value of
+        // the prefix is a part of a block. Otherwise its combinations one by one.
+        const Expr& G = Exprs[static_cast<std::size_t>(Operand.Group)];
+        const int GroupLast = static_cast<int>(G.Terms.size()) - 1;
+        std::vector<Level> Suffix(static_cast<std::size_t>(GroupLast - G.Split));
+        bool ByPrefix = G.Split >= 0 && G.Keys.size() * T.size() * static_cast<std::size_t>(Count) <= MostEntered;
+        for (std::size_t i = 0; i < Suffix.size() && ByPrefix; ++i)
+            ByPrefix = Describe(G, G.Split + 1 + static_cast<int>(i), Suffix[i]);
+        std::vector<std::size_t> Choice(Suffix.size());
+        for (bool More = true; More && ByPrefix;) {
+            std::uint64_t Number = 0;
+            for (std::size_t i = 0; i < Suffix.size(); ++i)
+                Number += (*Suffix[i].Values)[Choice[i] / static_cast<std::size_t>(Suffix[i].Count)].Number +
+                          Suffix[i].Added[Choice[i] % static_cast<std::size_t>(Suffix[i].Count)];
+            for (std::size_t p = 0; p < G.Keys.size(); ++p) {
+                std::uint32_t Value = G.Plain[p];
+                for (std::size_t i = 0; i < Suffix.size(); ++i)
+                    Value = Apply(Value, Suffix[i].Operator[Choice[i] % static_cast<std::size_t>(Suffix[i].Count)],
+                                  (*Suffix[i].Values)[Choice[i] / static_cast<std::size_t>(Suffix[i].Count)].Key);
+                for (int k = 0; k < Count; ++k)
+                    for (const Target& t : T)
+                        Next.push_back(Target{Before(t.C, Operator[k], Value),
+                                              t.Fixed + Number + G.Numbers[p] + Added[k]});
+            }
+            Made += G.Keys.size() * static_cast<std::size_t>(Count);
+            if (Made >= Size && Flush())
+                return GaveUp ? None : Best;
+            std::size_t i = 0;
+            for (; i < Suffix.size() && ++Choice[i] == Suffix[i].Values->size() * static_cast<std::size_t>(Suffix[i].Count); ++i)
+                Choice[i] = 0;
+            More = i < Suffix.size();
+        }
+        for (bool More = !ByPrefix; More;) {
             const std::uint32_t Value = Evaluate(Operand.Group);
             for (int k = 0; k < Count; ++k) {
-                Next.clear();
                 for (const Target& t : T)
-                    Next.push_back(Target{Before(t.C, Operator[k], Value), t.Fixed});
-                const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered);
-                if (GaveUp)
-                    return None;
-                if (Rest != None && Ordered)
-                    return Number + Added[k] + Rest;
-                if (Rest != None)
-                    Best = std::min(Best, Number + Added[k] + Rest);
+                    Next.push_back(Target{Before(t.C, Operator[k], Value), t.Fixed + Number + Added[k]});
+                if (++Made >= Size && Flush())
+                    return GaveUp ? None : Best;
             }
             std::size_t i = 0;
             for (; i < Inner.size() && Digit[Inner[i]] == 2; ++i) {
                 Digit[Inner[i]] = 0;
                 Number -= 2 * Weight[Inner[i]];
             }
-            if (i == Inner.size())
-                break;
-            ++Digit[Inner[i]];
-            Number += Weight[Inner[i]];
+            More = i < Inner.size();
+            if (More) {
+                ++Digit[Inner[i]];
+                Number += Weight[Inner[i]];
+            }
         }
+        if (Made > 0 && Flush())
+            return GaveUp ? None : Best;
     }
     if (Best == None && Single)
         FailedPlace(Key) = Key;
@@ -644,44 +852,55 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     if (Slots > 40)
         return ExactOutcome::OverBudget;
     Text = Expression;
+    GaveUp = true;
     std::fill(SlotAt, SlotAt + 128, -1);
     Weight[0] = 1;
     for (int k = 0; k < Slots; ++k) {
         SlotAt[Slot[k]] = k;
         Weight[k + 1] = Weight[k] * 3;
     }
-    // Short lists first: most equations need no more, and long ones take time to
-    // build. When the work runs out, the search starts over with long lists.
+    // Three strategies: short lists and a deep search above them, or longer lists
+    // and a shallower search. They take turns, with budgets growing fourfold each
+    // turn, so that an equation costs a small multiple of what suits it best.
     std::uint64_t Found = None;
-    for (int Round = 2; Round >= 0; --Round) {
-        const std::size_t Candidates = MostCandidates >> (3 * Round);
-        if (Round == 1 && Candidates < LongerList)
-            continue;  // its lists would be those of the round before
-        ListCandidates = Candidates;
-        LongerList = ~std::size_t{0};
-        Exprs.clear();
-        int Position = 0;
-        ParseExpr(Position);
-        // A group's expression comes after its parent's, and is prepared before it.
-        for (std::size_t e = Exprs.size(); e-- > 0;)
-            Prepare(Exprs[e]);
-        // No later round would list more: this one is the last.
-        if (LongerList > MostCandidates)
-            Round = 0;
-        Work = 0;
-        WorkBudget = MostWork >> (Round == 0 ? 0 : Round + 2);
-        GaveUp = false;
-        Failed.assign(std::size_t{1} << EXACT_FAILED_BITS, None);
-        Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
-        Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true);
-        // Memory goes back before the next round or equation.
-        std::vector<Expr>().swap(Exprs);
-        std::vector<std::uint64_t>().swap(Failed);
-        for (std::vector<Target>& T : Pool)
-            std::vector<Target>().swap(T);
-        if (!GaveUp)
+    bool Same[3] = {};  // its lists would be those of the round before
+    for (std::uint64_t Budget = FirstWork; GaveUp; Budget *= 4) {
+        for (int Round = 2; Round >= 0 && GaveUp; --Round) {
+            if (Same[Round])
+                continue;
+            ListCandidates = MostCandidates >> (3 * Round);
+            LongerList = ~std::size_t{0};
+            ListBytes = 0;
+            Work = 0;
+            WorkBudget = std::min(Budget, MostWork);
+            Exprs.clear();
+            int Position = 0;
+            ParseExpr(Position);
+            // A group's expression comes after its parent's, and is prepared before it.
+            for (std::size_t e = Exprs.size(); e-- > 0 && Work <= WorkBudget;)
+                Prepare(Exprs[e]);
+            GaveUp = Work > WorkBudget;
+            for (int Longer = Round - 1; Longer >= 0 && !GaveUp; --Longer)
+                Same[Longer] = Same[Longer] || (MostCandidates >> (3 * Longer)) < LongerList;
+            FailedBits = std::min(EXACT_FAILED_BITS, std::max(4, static_cast<int>(std::bit_width(WorkBudget)) - 6));
+            Failed.assign(std::size_t{1} << FailedBits, None);
+            Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
+            if (!GaveUp)
+                Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true);
+#ifdef EXACT_SHOW_WORK
+            std::fprintf(stderr, "velkora: exact search: lists of %zu candidates, %llu of %llu steps%s\n",
+                         ListCandidates, static_cast<unsigned long long>(Work),
+                         static_cast<unsigned long long>(WorkBudget), GaveUp ? ", gave up" : "");
+#endif
+            // The lists' memory goes back before the next turn.
+            std::vector<Expr>().swap(Exprs);
+        }
+        if (Budget >= MostWork)
             break;
     }
+    std::vector<std::uint64_t>().swap(Failed);
+    for (std::vector<Target>& T : Pool)
+        std::vector<Target>().swap(T);
     if (GaveUp)
         return ExactOutcome::OverBudget;
     if (Found == None)
