@@ -377,24 +377,37 @@ template <typename ValueOf>
 }
 
 // One copy of the search per vector width, the widest that the processor has chosen
-// at run time, so that one build runs on any x86-64 processor. A test build may force
-// one (FORCE_VECTOR_BITS 128, 256 or 512) to have each copy checked.
-#if defined(__x86_64__) || defined(__i386__)
+// at run time, so that one build runs on any x86-64 processor. A test build holds the
+// program to one copy (FORCE_VECTOR_BITS 128, 256 or 512) and compiles only that one,
+// so that it cannot run another.
+#if defined(FORCE_VECTOR_BITS)
+#define HAS_COPY(Bits) (FORCE_VECTOR_BITS == (Bits))
+#elif defined(__x86_64__) || defined(__i386__)
+#define HAS_COPY(Bits) 1
+#else
+#define HAS_COPY(Bits) ((Bits) == 128)
+#endif
+
+#if HAS_COPY(512)
 [[gnu::target("avx512f")]] int SearchBatches512(int Combinations, std::uint32_t Wanted)
 {
     return SearchBatches(Combinations, Wanted);
 }
+#endif
 
+#if HAS_COPY(256)
 [[gnu::target("avx2")]] int SearchBatches256(int Combinations, std::uint32_t Wanted)
 {
     return SearchBatches(Combinations, Wanted);
 }
 #endif
 
+#if HAS_COPY(128)
 int SearchBatches128(int Combinations, std::uint32_t Wanted)
 {
     return SearchBatches(Combinations, Wanted);
 }
+#endif
 
 int (*ChooseSearchBatches())(int, std::uint32_t)
 {
