@@ -179,8 +179,8 @@ alignas(64) constexpr std::array<Lanes, LaneSlots> LaneMinus = LaneMasks(1);
 
 // How a step's value joins the total of its expression: it starts the total, or is
 // added, subtracted or multiplied in the same way in every lane, or by the lanes' own
-// operators of slot k < LaneSlots (LaneOperation + k).
-enum Operation { Start, Add, Subtract, Multiply, LaneOperation };
+// operators of slot k < LaneSlots (LaneOperation + k, beyond the names: hence the int).
+enum Operation : int { Start, Add, Subtract, Multiply, LaneOperation };
 
 // The steps of the text, in the order the evaluation meets them. A group opens a
 // deeper total; its closing step joins that total to the one around it.
