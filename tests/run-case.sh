@@ -6,7 +6,8 @@
 # With --stdout-full, standard output goes to /dev/full and is not compared.
 # CASE.both, when present, must equal what a second run writes with both streams going to
 # one file, as on a terminal: it pins down how the notes and the report lines interleave.
-# A run is stopped after CASE_TIME_LIMIT seconds (120 when unset).
+# A run is stopped after CASE_TIME_LIMIT seconds (120 when unset). CASE_RUNNER, when set,
+# is a command that runs the program (valgrind and its options, say).
 set -u
 program=$1 input_name=$2 case=$3 mode=${4:-}
 
@@ -17,7 +18,7 @@ mkdir "$work/run"
 
 out=$work/out
 [ "$mode" = --stdout-full ] && out=/dev/full
-(cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" "$program" >"$out" 2>"$work/err" </dev/null)
+(cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" ${CASE_RUNNER:-} "$program" >"$out" 2>"$work/err" </dev/null)
 status=$?
 
 failed=0
@@ -40,7 +41,7 @@ if [ "$status" != "$expected_status" ]; then
   failed=1
 fi
 if [ -e "$case.both" ]; then
-  (cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" "$program" >"$work/both" 2>&1 </dev/null)
+  (cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" ${CASE_RUNNER:-} "$program" >"$work/both" 2>&1 </dev/null)
   if ! cmp -s "$case.both" "$work/both"; then
     echo "standard output and error together differ from $case.both (- expected, + actual):"
     diff -u "$case.both" "$work/both" | head -n 60

@@ -137,19 +137,23 @@ void Input()
 }
 
 // The search evaluates the combinations in batches of consecutive numbers, side by
-// side. One evaluation is a chain through its running total, a multiply or an add
-// and a select per operand, that cannot be shortened; evaluated side by side, the
-// chains of a batch overlap, and the arithmetic of all lanes becomes short loops
-// over small arrays that the compiler turns into vector instructions. A batch starts
-// at a multiple of 3^LaneSlots, so its lanes differ only in the slots below
-// LaneSlots: the higher slots' operators are the same for every lane and are written
-// into the text once per batch, and the text's numbers are read once for all lanes.
-// Each lane still evaluates its own combination in full, operand by operand; no
-// value passes from one lane, or one batch, to another.
-const int LaneSlots = 3;
-const int LaneCount = 27;  // 3^LaneSlots, one combination each
-// Whole vectors of four lanes: lane 27 is padding, never compared with the result.
-const int LaneWidth = 28;
+// side. One evaluation is a chain through its running total, one operation per
+// operand, that cannot be shortened; evaluated side by side, the chains of a batch
+// overlap, and the arithmetic of all lanes becomes short loops over small arrays that
+// the compiler turns into vector instructions. A batch starts at a multiple of
+// 3^LaneSlots, so its lanes differ only in the slots below LaneSlots: the higher
+// slots' operators are the same for every lane, chosen once per batch. The text is
+// read once per equation into a list of steps (numbers, groups, and the operator
+// that joins each to the total), so no batch reads a digit again. Each lane still
+// evaluates its own combination in full, operand by operand; no value passes from
+// one lane, or one batch, to another.
+//
+// 243 lanes, not 27: the walk over the steps, one branch per step, then serves
+// enough lanes that the vector loops, not the walk, take the time.
+const int LaneSlots = 5;
+const int LaneCount = 243;  // 3^LaneSlots, one combination each
+// Whole vectors of up to 16 lanes: lanes 243 to 255 are padding, never reported.
+const int LaneWidth = 256;
 using Lanes = std::array<std::uint32_t, LaneWidth>;
 
 // Lane l of a batch evaluates the batch's first combination number plus l, so its
@@ -170,29 +174,46 @@ constexpr std::array<Lanes, LaneSlots> LaneMasks(int Digit)
             Masks[k][l] = LaneDigit(l, k) == Digit ? ~0u : 0u;
     return Masks;
 }
-constexpr std::array<Lanes, LaneSlots> LaneTimes = LaneMasks(2);
-constexpr std::array<Lanes, LaneSlots> LaneMinus = LaneMasks(1);
+alignas(64) constexpr std::array<Lanes, LaneSlots> LaneTimes = LaneMasks(2);
+alignas(64) constexpr std::array<Lanes, LaneSlots> LaneMinus = LaneMasks(1);
 
-// For every position of Expression, the slot below LaneSlots that lies there, or -1:
-// the operator there is then the lane's own, not the one in the text.
-int LaneSlotAt[100];
+// How a step's value joins the total of its expression: it starts the total, or is
+// added, subtracted or multiplied in the same way in every lane, or by the lanes' own
+// operators of slot k < LaneSlots (LaneOperation + k, beyond the names: hence the int).
+enum Operation : int { Start, Add, Subtract, Multiply, LaneOperation };
 
+// The steps of the text, in the order the evaluation meets them. A group opens a
+// deeper total; its closing step joins that total to the one around it.
+enum StepKind { NumberStep, OpenStep, CloseStep };
+// Every step but the one zero of a missing operand at the end takes up a character
+// of the text, or closes a group that did: 79 characters make at most 160 steps.
+const int MostSteps = 160;
+StepKind StepKindOf[MostSteps];
+std::uint32_t StepNumber[MostSteps];
+// The entry of StepOperation for the step's operator: a slot's number, or one of the
+// fixed entries below for the first operand of an expression and for an operator
+// that stands in the text itself.
+int StepOperator[MostSteps];
+int Steps;
+const int FixedOperator = 100;  // + Start, Add, Subtract or Multiply
+// The operation of every slot, and of the fixed entries; the slots from LaneSlots
+// up change from batch to batch.
+Operation StepOperation[FixedOperator + LaneOperation];
+// For every position of Expression, the slot there, or -1.
+int SlotAt[100];
+// The deepest nesting 79 characters hold, and the top level.
+const int MostDepth = 81;
+alignas(64) std::uint32_t Total[MostDepth][LaneWidth];
+
+// Writes the operators of combination a into the slots; slots above the 19th,
+// beyond what a combination number holds, get '+'.
 void SetOperators(int a)
 {
-    // The search calls this with the first combination of every batch in turn, and
-    // going from one to the next changes only the digits up to the lowest one that
-    // is not 0: the digits above it are already in place, so the loop stops there.
     for (int k = 0; k < Operators; ++k) {
-        const int Digit = a % 3;
-        Expression[Operator[k]] = "+-*"[Digit];
-        if (Digit != 0)
-            return;
+        Expression[Operator[k]] = "+-*"[a % 3];
         a /= 3;
     }
 }
-
-// Values are the 32 bits of the result, one per lane: all arithmetic wraps around.
-Lanes EvaluateExpr();
 
 bool IsDigit(char Character)
 {
@@ -209,95 +230,206 @@ std::uint32_t ReadNumber(const char*& Here)
     return Number;
 }
 
-// A parenthesised group at Position, in every lane; Position is left just after it.
-// Plain numbers never come here: EvaluateExpr reads them itself.
-Lanes EvaluateTerm()
+void AddStep(StepKind Kind, int Operator, std::uint32_t Number)
 {
-    // A missing operand at the end of the text counts as 0.
-    if (Expression[Position] == '\0')
-        return Lanes{};
-    ++Position;  // taken for an opening parenthesis
-    const Lanes Group = EvaluateExpr();
-    if (Expression[Position] != '\0')
-        ++Position;  // over the closing parenthesis
-    return Group;
+    StepKindOf[Steps] = Kind;
+    StepOperator[Steps] = Operator;
+    StepNumber[Steps] = Number;
+    ++Steps;
 }
 
-// An operand is a number, the same in every lane, or a group, with a value per lane.
-std::uint32_t LaneValue(std::uint32_t Number, int)
-{
-    return Number;
-}
+void ListExpr(const char*& Here);
 
-std::uint32_t LaneValue(const Lanes& Group, int Lane)
-{
-    return Group[Lane];
-}
-
-// Applies the operator Sign, or the lanes' own operators at slot Slot when that is
-// not -1, to every lane's total and operand.
-template <typename Operand>
-void Combine(Lanes& Total, char Sign, int Slot, const Operand& Value)
-{
-    if (Slot >= 0) {
-        // Chosen by masks, not branches: the operator differs from lane to lane.
-        const Lanes& Times = LaneTimes[static_cast<std::size_t>(Slot)];
-        const Lanes& Minus = LaneMinus[static_cast<std::size_t>(Slot)];
-        for (int l = 0; l < LaneWidth; ++l) {
-            const std::uint32_t Number = LaneValue(Value, l);
-            const std::uint32_t Addend = (Number ^ Minus[l]) - Minus[l];  // Number or its negation
-            Total[l] = ((Total[l] * Number) & Times[l]) | ((Total[l] + Addend) & ~Times[l]);
-        }
-        return;
-    }
-    // One operator for all lanes: one branch a batch, not one per lane.
-    if (Sign == '*') {
-        for (int l = 0; l < LaneWidth; ++l)
-            Total[l] *= LaneValue(Value, l);
-    } else if (Sign == '-') {
-        for (int l = 0; l < LaneWidth; ++l)
-            Total[l] -= LaneValue(Value, l);
-    } else {
-        for (int l = 0; l < LaneWidth; ++l)
-            Total[l] += LaneValue(Value, l);
-    }
-}
-
-// Evaluates the operand at Here, a number or a group, and hands its value to Use;
-// Here is left just after it.
-template <typename UseOperand>
-void EvaluateOperand(const char*& Here, UseOperand Use)
+// Lists the operand at Here, joined by Operator; Here is left just after it. The
+// text is taken as the evaluation takes it, well formed or not: anything but a digit
+// stands for an opening parenthesis, and the closing one is not looked at.
+void ListTerm(const char*& Here, int Operator)
 {
     if (IsDigit(*Here)) {
-        Use(ReadNumber(Here));
+        AddStep(NumberStep, Operator, ReadNumber(Here));
+    } else if (*Here == '\0') {
+        AddStep(NumberStep, Operator, 0);  // a missing operand at the end counts as 0
     } else {
-        Position = static_cast<int>(Here - Expression);
-        Use(EvaluateTerm());
-        Here = Expression + Position;
+        ++Here;
+        AddStep(OpenStep, Operator, 0);
+        ListExpr(Here);
+        if (*Here != '\0')
+            ++Here;
+        AddStep(CloseStep, Operator, 0);
     }
 }
 
-Lanes EvaluateExpr()
+// Lists an expression at Here; Here is left on the first character after it. A slot
+// is an operator whatever the combination, so the steps are the same for all of them.
+void ListExpr(const char*& Here)
 {
-    Lanes Total;
-    // Plain numbers, the most operands, are read with the cursor in a register;
-    // Position is brought up to date around every group.
-    const char* Here = Expression + Position;
-    EvaluateOperand(Here, [&Total](const auto& Value) {
-        for (int l = 0; l < LaneWidth; ++l)
-            Total[l] = LaneValue(Value, l);
-    });
+    ListTerm(Here, FixedOperator + Start);
     for (;;) {
-        const char Sign = *Here;
-        if (Sign != '+' && Sign != '-' && Sign != '*') {
-            Position = static_cast<int>(Here - Expression);
-            return Total;
-        }
-        const int Slot = LaneSlotAt[Here - Expression];
+        int Operator;
+        if (*Here == ' ')
+            Operator = SlotAt[Here - Expression];
+        else if (*Here == '+')
+            Operator = FixedOperator + Add;
+        else if (*Here == '-')
+            Operator = FixedOperator + Subtract;
+        else if (*Here == '*')
+            Operator = FixedOperator + Multiply;
+        else
+            return;
         ++Here;
-        EvaluateOperand(Here, [&Total, Sign, Slot](const auto& Value) { Combine(Total, Sign, Slot, Value); });
+        ListTerm(Here, Operator);
     }
 }
+
+// Reads the normalised text into the steps, and sets the operations that stay the
+// same through the search: the fixed ones, the lanes' slots, and the slots above
+// the 19th, held at '+'.
+void ListSteps()
+{
+    for (int& Slot : SlotAt)
+        Slot = -1;
+    for (int k = 0; k < Operators; ++k) {
+        SlotAt[Operator[k]] = k;
+        StepOperation[k] = k < LaneSlots ? static_cast<Operation>(LaneOperation + k) : Add;
+    }
+    for (int o = Start; o <= Multiply; ++o)
+        StepOperation[FixedOperator + o] = static_cast<Operation>(o);
+    Steps = 0;
+    const char* Here = Expression;
+    ListExpr(Here);
+}
+
+// Joins Value (Number for a number, Group[l] for a group) to every lane's total.
+template <typename ValueOf>
+[[gnu::always_inline]] inline void Join(std::uint32_t* Lane, Operation How, ValueOf Value)
+{
+    switch (How) {
+    case Start:
+        for (int l = 0; l < LaneWidth; ++l)
+            Lane[l] = Value(l);
+        break;
+    case Add:
+        for (int l = 0; l < LaneWidth; ++l)
+            Lane[l] += Value(l);
+        break;
+    case Subtract:
+        for (int l = 0; l < LaneWidth; ++l)
+            Lane[l] -= Value(l);
+        break;
+    case Multiply:
+        for (int l = 0; l < LaneWidth; ++l)
+            Lane[l] *= Value(l);
+        break;
+    default: {
+        // Chosen by masks, not branches: the operator differs from lane to lane.
+        const std::uint32_t* Times = LaneTimes[static_cast<std::size_t>(How - LaneOperation)].data();
+        const std::uint32_t* Minus = LaneMinus[static_cast<std::size_t>(How - LaneOperation)].data();
+        for (int l = 0; l < LaneWidth; ++l) {
+            const std::uint32_t Number = Value(l);
+            const std::uint32_t Addend = (Number ^ Minus[l]) - Minus[l];  // Number or its negation
+            Lane[l] = ((Lane[l] * Number) & Times[l]) | ((Lane[l] + Addend) & ~Times[l]);
+        }
+    }
+    }
+}
+
+// The lowest combination below Combinations whose value is Wanted, or -1. Inlined
+// into one copy per vector width below, each compiled for its instructions.
+[[gnu::always_inline]] inline int SearchBatches(int Combinations, std::uint32_t Wanted)
+{
+    const int Slots = std::min(Operators, MostSlotsSearched);
+    for (int Base = 0; Base < Combinations; Base += LaneCount) {
+        int Depth = 0;
+        for (int s = 0; s < Steps; ++s) {
+            const Operation How = StepOperation[StepOperator[s]];
+            if (StepKindOf[s] == NumberStep) {
+                const std::uint32_t Number = StepNumber[s];
+                Join(Total[Depth], How, [Number](int) { return Number; });
+            } else if (StepKindOf[s] == OpenStep) {
+                ++Depth;
+            } else {
+                --Depth;
+                const std::uint32_t* Group = Total[Depth + 1];
+                Join(Total[Depth], How, [Group](int l) { return Group[l]; });
+            }
+        }
+        // Most batches hold no match: one test for all lanes, without a branch each.
+        std::uint32_t Matched = 0;
+        for (int l = 0; l < LaneWidth; ++l)
+            Matched |= Total[0][l] == Wanted ? ~0u : 0u;
+        if (Matched != 0) {
+            // A batch is cut short only when there are fewer than LaneSlots slots.
+            const int Valid = std::min(LaneCount, Combinations - Base);
+            for (int l = 0; l < Valid; ++l)  // the lowest number first
+                if (Total[0][l] == Wanted)
+                    return Base + l;
+        }
+        // The next batch: the slots from LaneSlots up count on by one in base 3.
+        for (int k = LaneSlots; k < Slots; ++k) {
+            if (StepOperation[k] != Multiply) {
+                StepOperation[k] = static_cast<Operation>(StepOperation[k] + 1);
+                break;
+            }
+            StepOperation[k] = Add;
+        }
+    }
+    return -1;
+}
+
+// One copy of the search per vector width, the widest that the processor has chosen
+// at run time, so that one build runs on any x86-64 processor. A test build holds the
+// program to one copy (FORCE_VECTOR_BITS 128, 256 or 512) and compiles only that one,
+// so that it cannot run another.
+#if defined(FORCE_VECTOR_BITS)
+#define HAS_COPY(Bits) (FORCE_VECTOR_BITS == (Bits))
+#elif defined(__x86_64__) || defined(__i386__)
+#define HAS_COPY(Bits) 1
+#else
+#define HAS_COPY(Bits) ((Bits) == 128)
+#endif
+
+#if HAS_COPY(512)
+[[gnu::target("avx512f")]] int SearchBatches512(int Combinations, std::uint32_t Wanted)
+{
+    return SearchBatches(Combinations, Wanted);
+}
+#endif
+
+#if HAS_COPY(256)
+[[gnu::target("avx2")]] int SearchBatches256(int Combinations, std::uint32_t Wanted)
+{
+    return SearchBatches(Combinations, Wanted);
+}
+#endif
+
+#if HAS_COPY(128)
+int SearchBatches128(int Combinations, std::uint32_t Wanted)
+{
+    return SearchBatches(Combinations, Wanted);
+}
+#endif
+
+int (*ChooseSearchBatches())(int, std::uint32_t)
+{
+#if defined(FORCE_VECTOR_BITS) && FORCE_VECTOR_BITS == 512
+    return SearchBatches512;
+#elif defined(FORCE_VECTOR_BITS) && FORCE_VECTOR_BITS == 256
+    return SearchBatches256;
+#elif defined(FORCE_VECTOR_BITS)
+    return SearchBatches128;
+#else
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f"))
+        return SearchBatches512;
+    if (__builtin_cpu_supports("avx2"))
+        return SearchBatches256;
+#endif
+    return SearchBatches128;
+#endif
+}
+
+int (*const SearchBatchesChosen)(int, std::uint32_t) = ChooseSearchBatches();
 
 // The exact search over the first Slots slots; any slot above them holds '+', as in
 // the first 3^Slots combinations. Says whether it answered: found, or proven impossible.
@@ -339,31 +471,12 @@ void Search()
     int Combinations = 1;
     for (int k = 0; k < Operators && k < MostSlotsSearched; ++k)
         Combinations *= 3;
-    const std::uint32_t Wanted = static_cast<std::uint32_t>(Result);
-    for (int& Slot : LaneSlotAt)
-        Slot = -1;
-    for (int k = 0; k < LaneSlots && k < Operators; ++k)
-        LaneSlotAt[Operator[k]] = k;
-    for (int Base = 0; Base < Combinations; Base += LaneCount) {
-        SetOperators(Base);
-        Position = 0;
-        const Lanes Value = EvaluateExpr();
-        // Most batches hold no match: one test for all lanes, without a branch each.
-        std::uint32_t Matched = 0;
-        for (int l = 0; l < LaneWidth; ++l)
-            Matched |= Value[l] == Wanted ? ~0u : 0u;
-        if (Matched == 0)
-            continue;
-        // A batch is cut short only when there are fewer than LaneSlots slots.
-        const int Valid = std::min(LaneCount, Combinations - Base);
-        for (int l = 0; l < Valid; ++l) {  // the lowest number first
-            if (Value[l] == Wanted) {
-                for (int k = 0; k < LaneSlots && k < Operators; ++k)
-                    Expression[Operator[k]] = "+-*"[LaneDigit(l, k)];
-                Solvable = true;
-                return;
-            }
-        }
+    ListSteps();
+    const int Found = SearchBatchesChosen(Combinations, static_cast<std::uint32_t>(Result));
+    if (Found >= 0) {
+        SetOperators(Found);
+        Solvable = true;
+        return;
     }
     if (Operators > MostSlotsSearched)
         Note() << Operators << " slots: only the first 3^19 combinations were tried, "
