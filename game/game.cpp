@@ -125,10 +125,11 @@ void Input()
 // The keys are kept twice, by columns and by rows, so that every walk reads
 // neighbouring keys: where a walk passes one cell it most likely passes many, and
 // then it compares eight at a time, as two 64-bit words. Both copies take every store.
-// Each line has sentinel cells of key 0 at both ends (a border before it, and the
-// unused end of its slot after it): no walk passes them (as no walk passes the start
-// cell, count 0), so walks west and north need no test for the end of their line,
-// and no word read leaves the line's slot.
+// Each line has sentinel cells of key 0 at both ends (a border before it, and one
+// just past the last cell a flood resets): no walk passes them (as no walk passes
+// the start cell, count 0), so walks need no test for the end of their line, but
+// for a flood that starts beyond the margin (below), and no word read leaves the
+// line's slot.
 using Key = std::uint16_t;
 const Key UnreachedKey = 0xFFFE;  // + 1 when free: above every key stored
 const int Border = 8;             // a walk down reads at most four keys before its line
@@ -195,15 +196,19 @@ enum Direction { West, East, North, South, None };
 // A call on a cell that a walk lowered leaves out the walk back to where that walk
 // came from (Back): its first cell is the walk's cell or one the walk passed, which
 // holds one less than this call's count, so it would stop at once.
-template <Direction Back>
+//
+// Far: the flood started beyond the margin, so that cells lie past the end of a walk
+// east or south, and such a walk must test where it is before it lowers a cell. Any
+// other flood's walks end at the sentinel just past the margin.
+template <Direction Back, bool Far>
 void Expand(int a, int b);
 
 // Walks one line out of cell (a, b): west or east (Across) in row b, north or south
-// in column a, up to cell Last at most, and lowers to the walk's count every cell
-// that holds more. Lowered free cells are flooded from at once; an occupied cell met
-// ends the line (when lowered, with no call: a call on it would return at once).
-template <bool Across, int Step>
-[[gnu::always_inline]] inline void Walk(int a, int b, int Last, int Count)
+// in column a, and lowers to the walk's count every cell that holds more. Lowered
+// free cells are flooded from at once; an occupied cell met ends the line (when
+// lowered, with no call: a call on it would return at once).
+template <bool Across, int Step, bool Far>
+[[gnu::always_inline]] inline void Walk(int a, int b, int Count)
 {
     const Key Passing = Key(2 * Count + 1);
     for (Key* Cell = Keys + (Across ? RowIndex(a, b) : ColumnIndex(a, b)) + Step;; Cell += Step) {
@@ -220,31 +225,31 @@ template <bool Across, int Step>
         if (Met < Passing)
             return;
         const int i = int(unsigned(Cell - Keys) % Line) - Border;
-        // A walk east or south may pass cells beyond its end, but lowers none.
-        if (Step > 0 && i > Last)
+        // Past the margin, a walk east or south passes cells but lowers none.
+        if (Far && Step > 0 && i > (Across ? Width : Height) + 1)
             return;
         const int x = Across ? i : a, y = Across ? b : i;
         const Key Free = Met & 1;
         *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - 1 + Free);  // the store: cell (x, y) takes Count
         if (!Free)
             return;
-        Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South)>(x, y);
+        Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South), Far>(x, y);
     }
 }
 
-template <Direction Back>
+template <Direction Back, bool Far>
 void Expand(int a, int b)
 {
     // Nested calls only store larger counts, so this cell's count stays put.
     const int Count = Keys[ColumnIndex(a, b)] / 2 + 1;
     if (Back != West)
-        Walk<true, -1>(a, b, 0, Count);
+        Walk<true, -1, Far>(a, b, Count);
     if (Back != East)
-        Walk<true, +1>(a, b, Width + 1, Count);
+        Walk<true, +1, Far>(a, b, Count);
     if (Back != North)
-        Walk<false, -1>(a, b, 0, Count);
+        Walk<false, -1, Far>(a, b, Count);
     if (Back != South)
-        Walk<false, +1>(a, b, Height + 1, Count);
+        Walk<false, +1, Far>(a, b, Count);
 }
 
 inline void SetKey(int x, int y, Key Value)
@@ -252,7 +257,8 @@ inline void SetKey(int x, int y, Key Value)
     Keys[ColumnIndex(x, y)] = Keys[RowIndex(x, y)] = Value;
 }
 
-// Before a flood every cell it can touch is unreached, but the start.
+// Before a flood every cell it can touch is unreached, but the start, and the cells
+// just past them are sentinels.
 void Reset()
 {
     EastMost = std::max(Width + 1, StartX);
@@ -260,15 +266,21 @@ void Reset()
     for (int x = 0; x <= EastMost; ++x)
         for (int y = 0; y <= SouthMost; ++y)
             SetKey(x, y, Key(UnreachedKey + 1 - Matrix[x][y]));
-    // A walk east or south may look past its end (and lowers nothing there): a
-    // reset cell just beyond stops it, where stale keys might lead it on.
-    if (EastMost < 79)
-        for (int y = 0; y <= SouthMost; ++y)
-            Keys[RowIndex(EastMost + 1, y)] = UnreachedKey;
-    if (SouthMost < 79)
-        for (int x = 0; x <= EastMost; ++x)
-            Keys[ColumnIndex(x, SouthMost + 1)] = UnreachedKey;
+    for (int y = 0; y <= SouthMost; ++y)
+        Keys[RowIndex(EastMost + 1, y)] = 0;
+    for (int x = 0; x <= EastMost; ++x)
+        Keys[ColumnIndex(x, SouthMost + 1)] = 0;
     SetKey(StartX, StartY, Key(1 - Matrix[StartX][StartY]));
+}
+
+// Floods from the start cell.
+void Flood()
+{
+    Reset();
+    if (StartX > Width + 1 || StartY > Height + 1)
+        Expand<None, true>(StartX, StartY);
+    else
+        Expand<None, false>(StartX, StartY);
 }
 
 // The count the flood found for cell (x, y), Unreached when none.
@@ -298,8 +310,7 @@ void Output()
             continue;
         const bool OnGrid = InGrid(StartX) && InGrid(StartY) && InGrid(DestX) && InGrid(DestY);
         if (OnGrid) {
-            Reset();
-            Expand<None>(StartX, StartY);
+            Flood();
         } else {
             // Written before the pair's line, so that the line stays whole on a terminal.
             Note() << "pair " << Pair << " has a coordinate outside 0 to 79" << std::endl;
