@@ -116,11 +116,13 @@ void Input()
 }
 
 // The walks' view of the grid: each cell's count and occupancy together as one key,
-// 2 x count, + 1 when the cell is free. A walk with count c passes the free cells
-// that hold c, key 2c + 1, and stops at every smaller key: a smaller count, or c on
-// an occupied cell. So one comparison of the key tells a walk all it needs. The
-// cells on the recursion's stack are distinct and each holds one more than the one
-// before, so no count passes 6400 and keys fit.
+// 2 x count + 2, less 1 when the cell is occupied. A walk with count c passes the free
+// cells that hold c, key 2c + 2, and stops at every smaller key: a smaller count, or c
+// on an occupied cell. So one comparison of the key tells a walk all it needs, and the
+// key a walk stores is its own less the occupied cell's 1. The start cell holds key 2
+// whether occupied or not: every walk stops there all the same. The cells on the
+// recursion's stack are distinct and each holds one more than the one before, so no
+// count passes 6400 and keys fit.
 //
 // The keys are kept twice, by columns and by rows, so that every walk reads
 // neighbouring keys: where a walk passes one cell it most likely passes many, and
@@ -131,11 +133,11 @@ void Input()
 // for a flood that starts beyond the margin (below), and no word read leaves the
 // line's slot.
 using Key = std::uint16_t;
-const Key UnreachedKey = 0xFFFE;  // + 1 when free: above every key stored
+const Key UnreachedKey = 0xFFFE;  // - 1 when occupied: above every key stored
 const int Border = 8;             // a walk down reads at most four keys before its line
 const int Line = 128;             // keys from one line to the next: a power of 2
 const int ByRow = (1 + 80 + 1) * Line;
-Key Keys[2 * ByRow];  // by columns, [1 + x][Border + y], then by rows, [1 + y][Border + x]
+alignas(Line * sizeof(Key)) Key Keys[2 * ByRow];  // by columns, [1 + x][Border + y], then by rows, [1 + y][Border + x]
 // A flood touches only columns 0 to EastMost = max(W + 1, start column) and rows 0 to
 // SouthMost = max(H + 1, start row): walks east and south end at the margin, and walks
 // west and north at 0. Only those cells are reset, and a cell outside is unreached.
@@ -163,20 +165,23 @@ inline std::uint64_t WordAt(const Key* Cell)
 // (Step): the first cell after them that the walk does not pass. Walks call it only
 // then: on most boards the runs that walks pass are short.
 template <int Step>
-[[gnu::always_inline]] inline Key* Skip(Key* Cell, Key Passing)
+[[gnu::always_inline]] inline Key* Skip(Key* Cell)
 {
     // Whole words of four keys while all four pass (a comparison that does not
-    // depend on the order of bytes), two words a round.
-    const std::uint64_t Pass = Passing * std::uint64_t{0x0001000100010001};
+    // depend on the order of bytes), two words a round. The two keys known to
+    // pass make half of the word that passes.
+    std::uint32_t Half;
+    std::memcpy(&Half, Step > 0 ? Cell : Cell - 1, sizeof Half);
+    const std::uint64_t Pass = Half | std::uint64_t{Half} << 32;
     // The word from Near on (in the walk's direction) holds the first cell that
-    // does not pass. Where the order of bytes is known, the lowest bit that differs
-    // tells which: key by key, the last comparison's mispredicted branch made the
-    // empty board a third slower.
-    auto Found = [Pass, Passing](Key* Near, std::uint64_t Word) {
+    // does not pass. Where the order of bytes is known, the bit that differs
+    // nearest to Near tells which: key by key, the last comparison's mispredicted
+    // branch made the empty board a third slower.
+    auto Found = [Pass](Key* Near, std::uint64_t Word) {
         if constexpr (std::endian::native == std::endian::little)
             return Step > 0 ? Near + std::countr_zero(Word ^ Pass) / 16
-                            : Near - std::countl_zero(Word ^ Pass) / 16;
-        while (*Near == Passing)
+                            : Near - 3 + (63 - std::countl_zero(Word ^ Pass)) / 16;
+        while (*Near == Key(Pass))
             Near += Step;
         return Near;
     };
@@ -210,13 +215,13 @@ void Expand(int a, int b);
 template <bool Across, int Step, bool Far>
 [[gnu::always_inline]] inline void Walk(int a, int b, int Count)
 {
-    const Key Passing = Key(2 * Count + 1);
+    const Key Passing = Key(2 * Count + 2);
     for (Key* Cell = Keys + (Across ? RowIndex(a, b) : ColumnIndex(a, b)) + Step;; Cell += Step) {
         Key Met = *Cell;
         if (Met == Passing) {
             Met = Cell[Step];
             if (Met == Passing) {
-                Cell = Skip<Step>(Cell, Passing);
+                Cell = Skip<Step>(Cell);
                 Met = *Cell;
             } else {
                 Cell += Step;
@@ -224,14 +229,14 @@ template <bool Across, int Step, bool Far>
         }
         if (Met < Passing)
             return;
-        const int i = int(unsigned(Cell - Keys) % Line) - Border;
+        const int i = int(reinterpret_cast<std::uintptr_t>(Cell) / sizeof(Key) % Line) - Border;
         // Past the margin, a walk east or south passes cells but lowers none.
         if (Far && Step > 0 && i > (Across ? Width : Height) + 1)
             return;
         const int x = Across ? i : a, y = Across ? b : i;
-        const Key Free = Met & 1;
-        *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - 1 + Free);  // the store: cell (x, y) takes Count
-        if (!Free)
+        const Key Occupied = Met & 1;
+        *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - Occupied);  // the store: cell (x, y) takes Count
+        if (Occupied)
             return;
         Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South), Far>(x, y);
     }
@@ -241,7 +246,7 @@ template <Direction Back, bool Far>
 void Expand(int a, int b)
 {
     // Nested calls only store larger counts, so this cell's count stays put.
-    const int Count = Keys[ColumnIndex(a, b)] / 2 + 1;
+    const int Count = Keys[ColumnIndex(a, b)] / 2;
     if (Back != West)
         Walk<true, -1, Far>(a, b, Count);
     if (Back != East)
@@ -265,12 +270,12 @@ void Reset()
     SouthMost = std::max(Height + 1, StartY);
     for (int x = 0; x <= EastMost; ++x)
         for (int y = 0; y <= SouthMost; ++y)
-            SetKey(x, y, Key(UnreachedKey + 1 - Matrix[x][y]));
+            SetKey(x, y, Key(UnreachedKey - Matrix[x][y]));
     for (int y = 0; y <= SouthMost; ++y)
         Keys[RowIndex(EastMost + 1, y)] = 0;
     for (int x = 0; x <= EastMost; ++x)
         Keys[ColumnIndex(x, SouthMost + 1)] = 0;
-    SetKey(StartX, StartY, Key(1 - Matrix[StartX][StartY]));
+    SetKey(StartX, StartY, 2);
 }
 
 // Floods from the start cell.
@@ -286,9 +291,9 @@ void Flood()
 // The count the flood found for cell (x, y), Unreached when none.
 int CountAt(int x, int y)
 {
-    if (x > EastMost || y > SouthMost || Keys[ColumnIndex(x, y)] >= UnreachedKey)
+    if (x > EastMost || y > SouthMost || Keys[ColumnIndex(x, y)] >= UnreachedKey - 1)
         return Unreached;
-    return Keys[ColumnIndex(x, y)] / 2;
+    return (Keys[ColumnIndex(x, y)] + 1) / 2 - 1;
 }
 
 bool InGrid(int Coordinate)
