@@ -116,25 +116,28 @@ void Input()
 }
 
 // The walks' view of the grid: each cell's count and occupancy together as one key,
-// 2 x count, + 1 when the cell is free. A walk with count c passes the free cells
-// that hold c, key 2c + 1, and stops at every smaller key: a smaller count, or c on
-// an occupied cell. So one comparison of the key tells a walk all it needs. The
-// cells on the recursion's stack are distinct and each holds one more than the one
-// before, so no count passes 6400 and keys fit.
+// 2 x count + 2, less 1 when the cell is occupied. A walk with count c passes the free
+// cells that hold c, key 2c + 2, and stops at every smaller key: a smaller count, or c
+// on an occupied cell. So one comparison of the key tells a walk all it needs, and the
+// key a walk stores is its own less the occupied cell's 1. The start cell holds key 2
+// whether occupied or not: every walk stops there all the same. The cells on the
+// recursion's stack are distinct and each holds one more than the one before, so no
+// count passes 6400 and keys fit.
 //
 // The keys are kept twice, by columns and by rows, so that every walk reads
 // neighbouring keys: where a walk passes one cell it most likely passes many, and
 // then it compares eight at a time, as two 64-bit words. Both copies take every store.
-// Each line has sentinel cells of key 0 at both ends (a border before it, and the
-// unused end of its slot after it): no walk passes them (as no walk passes the start
-// cell, count 0), so walks west and north need no test for the end of their line,
-// and no word read leaves the line's slot.
+// Each line has sentinel cells of key 0 at both ends (a border before it, and one
+// just past the last cell a flood resets): no walk passes them (as no walk passes
+// the start cell, count 0), so walks need no test for the end of their line, but
+// for a flood that starts beyond the margin (below), and no word read leaves the
+// line's slot.
 using Key = std::uint16_t;
-const Key UnreachedKey = 0xFFFE;  // + 1 when free: above every key stored
+const Key UnreachedKey = 0xFFFE;  // - 1 when occupied: above every key stored
 const int Border = 8;             // a walk down reads at most four keys before its line
 const int Line = 128;             // keys from one line to the next: a power of 2
 const int ByRow = (1 + 80 + 1) * Line;
-Key Keys[2 * ByRow];  // by columns, [1 + x][Border + y], then by rows, [1 + y][Border + x]
+alignas(Line * sizeof(Key)) Key Keys[2 * ByRow];  // by columns, [1 + x][Border + y], then by rows, [1 + y][Border + x]
 // A flood touches only columns 0 to EastMost = max(W + 1, start column) and rows 0 to
 // SouthMost = max(H + 1, start row): walks east and south end at the margin, and walks
 // west and north at 0. Only those cells are reset, and a cell outside is unreached.
@@ -162,20 +165,23 @@ inline std::uint64_t WordAt(const Key* Cell)
 // (Step): the first cell after them that the walk does not pass. Walks call it only
 // then: on most boards the runs that walks pass are short.
 template <int Step>
-[[gnu::always_inline]] inline Key* Skip(Key* Cell, Key Passing)
+[[gnu::always_inline]] inline Key* Skip(Key* Cell)
 {
     // Whole words of four keys while all four pass (a comparison that does not
-    // depend on the order of bytes), two words a round.
-    const std::uint64_t Pass = Passing * std::uint64_t{0x0001000100010001};
+    // depend on the order of bytes), two words a round. The two keys known to
+    // pass make half of the word that passes.
+    std::uint32_t Half;
+    std::memcpy(&Half, Step > 0 ? Cell : Cell - 1, sizeof Half);
+    const std::uint64_t Pass = Half | std::uint64_t{Half} << 32;
     // The word from Near on (in the walk's direction) holds the first cell that
-    // does not pass. Where the order of bytes is known, the lowest bit that differs
-    // tells which: key by key, the last comparison's mispredicted branch made the
-    // empty board a third slower.
-    auto Found = [Pass, Passing](Key* Near, std::uint64_t Word) {
+    // does not pass. Where the order of bytes is known, the bit that differs
+    // nearest to Near tells which: key by key, the last comparison's mispredicted
+    // branch made the empty board a third slower.
+    auto Found = [Pass](Key* Near, std::uint64_t Word) {
         if constexpr (std::endian::native == std::endian::little)
             return Step > 0 ? Near + std::countr_zero(Word ^ Pass) / 16
-                            : Near - std::countl_zero(Word ^ Pass) / 16;
-        while (*Near == Passing)
+                            : Near - 3 + (63 - std::countl_zero(Word ^ Pass)) / 16;
+        while (*Near == Key(Pass))
             Near += Step;
         return Near;
     };
@@ -195,23 +201,27 @@ enum Direction { West, East, North, South, None };
 // A call on a cell that a walk lowered leaves out the walk back to where that walk
 // came from (Back): its first cell is the walk's cell or one the walk passed, which
 // holds one less than this call's count, so it would stop at once.
-template <Direction Back>
+//
+// Far: the flood started beyond the margin, so that cells lie past the end of a walk
+// east or south, and such a walk must test where it is before it lowers a cell. Any
+// other flood's walks end at the sentinel just past the margin.
+template <Direction Back, bool Far>
 void Expand(int a, int b);
 
 // Walks one line out of cell (a, b): west or east (Across) in row b, north or south
-// in column a, up to cell Last at most, and lowers to the walk's count every cell
-// that holds more. Lowered free cells are flooded from at once; an occupied cell met
-// ends the line (when lowered, with no call: a call on it would return at once).
-template <bool Across, int Step>
-[[gnu::always_inline]] inline void Walk(int a, int b, int Last, int Count)
+// in column a, and lowers to the walk's count every cell that holds more. Lowered
+// free cells are flooded from at once; an occupied cell met ends the line (when
+// lowered, with no call: a call on it would return at once).
+template <bool Across, int Step, bool Far>
+[[gnu::always_inline]] inline void Walk(int a, int b, int Count)
 {
-    const Key Passing = Key(2 * Count + 1);
+    const Key Passing = Key(2 * Count + 2);
     for (Key* Cell = Keys + (Across ? RowIndex(a, b) : ColumnIndex(a, b)) + Step;; Cell += Step) {
         Key Met = *Cell;
         if (Met == Passing) {
             Met = Cell[Step];
             if (Met == Passing) {
-                Cell = Skip<Step>(Cell, Passing);
+                Cell = Skip<Step>(Cell);
                 Met = *Cell;
             } else {
                 Cell += Step;
@@ -219,32 +229,32 @@ template <bool Across, int Step>
         }
         if (Met < Passing)
             return;
-        const int i = int(unsigned(Cell - Keys) % Line) - Border;
-        // A walk east or south may pass cells beyond its end, but lowers none.
-        if (Step > 0 && i > Last)
+        const int i = int(reinterpret_cast<std::uintptr_t>(Cell) / sizeof(Key) % Line) - Border;
+        // Past the margin, a walk east or south passes cells but lowers none.
+        if (Far && Step > 0 && i > (Across ? Width : Height) + 1)
             return;
         const int x = Across ? i : a, y = Across ? b : i;
-        const Key Free = Met & 1;
-        *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - 1 + Free);  // the store: cell (x, y) takes Count
-        if (!Free)
+        const Key Occupied = Met & 1;
+        *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - Occupied);  // the store: cell (x, y) takes Count
+        if (Occupied)
             return;
-        Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South)>(x, y);
+        Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South), Far>(x, y);
     }
 }
 
-template <Direction Back>
+template <Direction Back, bool Far>
 void Expand(int a, int b)
 {
     // Nested calls only store larger counts, so this cell's count stays put.
-    const int Count = Keys[ColumnIndex(a, b)] / 2 + 1;
+    const int Count = Keys[ColumnIndex(a, b)] / 2;
     if (Back != West)
-        Walk<true, -1>(a, b, 0, Count);
+        Walk<true, -1, Far>(a, b, Count);
     if (Back != East)
-        Walk<true, +1>(a, b, Width + 1, Count);
+        Walk<true, +1, Far>(a, b, Count);
     if (Back != North)
-        Walk<false, -1>(a, b, 0, Count);
+        Walk<false, -1, Far>(a, b, Count);
     if (Back != South)
-        Walk<false, +1>(a, b, Height + 1, Count);
+        Walk<false, +1, Far>(a, b, Count);
 }
 
 inline void SetKey(int x, int y, Key Value)
@@ -252,31 +262,38 @@ inline void SetKey(int x, int y, Key Value)
     Keys[ColumnIndex(x, y)] = Keys[RowIndex(x, y)] = Value;
 }
 
-// Before a flood every cell it can touch is unreached, but the start.
+// Before a flood every cell it can touch is unreached, but the start, and the cells
+// just past them are sentinels.
 void Reset()
 {
     EastMost = std::max(Width + 1, StartX);
     SouthMost = std::max(Height + 1, StartY);
     for (int x = 0; x <= EastMost; ++x)
         for (int y = 0; y <= SouthMost; ++y)
-            SetKey(x, y, Key(UnreachedKey + 1 - Matrix[x][y]));
-    // A walk east or south may look past its end (and lowers nothing there): a
-    // reset cell just beyond stops it, where stale keys might lead it on.
-    if (EastMost < 79)
-        for (int y = 0; y <= SouthMost; ++y)
-            Keys[RowIndex(EastMost + 1, y)] = UnreachedKey;
-    if (SouthMost < 79)
-        for (int x = 0; x <= EastMost; ++x)
-            Keys[ColumnIndex(x, SouthMost + 1)] = UnreachedKey;
-    SetKey(StartX, StartY, Key(1 - Matrix[StartX][StartY]));
+            SetKey(x, y, Key(UnreachedKey - Matrix[x][y]));
+    for (int y = 0; y <= SouthMost; ++y)
+        Keys[RowIndex(EastMost + 1, y)] = 0;
+    for (int x = 0; x <= EastMost; ++x)
+        Keys[ColumnIndex(x, SouthMost + 1)] = 0;
+    SetKey(StartX, StartY, 2);
+}
+
+// Floods from the start cell.
+void Flood()
+{
+    Reset();
+    if (StartX > Width + 1 || StartY > Height + 1)
+        Expand<None, true>(StartX, StartY);
+    else
+        Expand<None, false>(StartX, StartY);
 }
 
 // The count the flood found for cell (x, y), Unreached when none.
 int CountAt(int x, int y)
 {
-    if (x > EastMost || y > SouthMost || Keys[ColumnIndex(x, y)] >= UnreachedKey)
+    if (x > EastMost || y > SouthMost || Keys[ColumnIndex(x, y)] >= UnreachedKey - 1)
         return Unreached;
-    return Keys[ColumnIndex(x, y)] / 2;
+    return (Keys[ColumnIndex(x, y)] + 1) / 2 - 1;
 }
 
 bool InGrid(int Coordinate)
@@ -298,8 +315,7 @@ void Output()
             continue;
         const bool OnGrid = InGrid(StartX) && InGrid(StartY) && InGrid(DestX) && InGrid(DestY);
         if (OnGrid) {
-            Reset();
-            Expand<None>(StartX, StartY);
+            Flood();
         } else {
             // Written before the pair's line, so that the line stays whole on a terminal.
             Note() << "pair " << Pair << " has a coordinate outside 0 to 79" << std::endl;
