@@ -523,7 +523,7 @@ void Tidy(std::vector<Target>& T)
 // none costs a bit. The sieve grows with the targets, so that few of its bits are set.
 void Sift(const std::vector<Target>& T)
 {
-    SieveBits = std::clamp(static_cast<int>(std::bit_width(T.size())) + 4, 12, MostSieveBits);
+    SieveBits = std::clamp(static_cast<int>(std::bit_width(T.size())) + 6, 12, MostSieveBits);
     SieveMask = (1u << SieveBits) - 1;
     std::fill(Sieve.begin(), Sieve.begin() + (std::ptrdiff_t{1} << (SieveBits - 6)), 0);
     std::size_t Marks = 0;
@@ -539,11 +539,15 @@ void Sift(const std::vector<Target>& T)
     }
 }
 
+// Whether Value may meet a sifted target: most values meet none.
+inline bool Sifted(std::uint32_t Value)
+{
+    return ((Sieve[(Value & SieveMask) / 64] >> (Value % 64)) & 1) != 0;
+}
+
 // The lowest fixed number of a sifted target whose class holds Value.
 std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
 {
-    if (((Sieve[(Value & SieveMask) / 64] >> (Value % 64)) & 1) == 0)
-        return None;
     std::uint64_t Lowest = None;
     for (int Size = 0; Size < Sizes; ++Size) {
         const std::size_t At = Find(T, Class{Value & Mask(SizeBits[Size]), SizeBits[Size]});
@@ -577,12 +581,24 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
         return Best;
     }
     Work += E.Keys.size() / ScanGain + 1;
-    for (std::size_t i = 0; i < E.Keys.size(); ++i) {
-        const std::uint32_t Met = Operator == 0 ? E.Plain[i] : Apply(E.Plain[i], Operator, Operand);
-        const std::uint64_t Fixed = FixedFor(T, Met);
-        if (Fixed != None)
-            Best = std::min(Best, E.Numbers[i] + Fixed);
-    }
+    // One loop for each operator, so that the loop over the list holds no branch on it.
+    const auto Through = [&](auto Met) {
+        for (std::size_t i = 0; i < E.Keys.size(); ++i) {
+            if (!Sifted(Met(E.Plain[i])))
+                continue;
+            const std::uint64_t Fixed = FixedFor(T, Met(E.Plain[i]));
+            if (Fixed != None)
+                Best = std::min(Best, E.Numbers[i] + Fixed);
+        }
+    };
+    if (Operator == '+')
+        Through([Operand](std::uint32_t Value) { return Value + Operand; });
+    else if (Operator == '-')
+        Through([Operand](std::uint32_t Value) { return Value - Operand; });
+    else if (Operator == '*')
+        Through([Operand](std::uint32_t Value) { return Value * Operand; });
+    else
+        Through([](std::uint32_t Value) { return Value; });
     return Best;
 }
 
@@ -630,6 +646,8 @@ std::uint64_t StreamSize(const Expr& E, int j)
 void Extend(int j, std::uint32_t Value, std::uint64_t Number)
 {
     if (j > StreamLast) {
+        if (!Sifted(Value))
+            return;
         const std::uint64_t Fixed = FixedFor(*Streaming, Value);
         if (Fixed != None)
             StreamBest = std::min(StreamBest, Number + Fixed);
@@ -897,6 +915,8 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         }
         if (Budget >= MostWork)
             break;
+        if (Same[0] && Same[1])
+            Budget = MostWork / 4;  // a single strategy: all the rest at once
     }
     std::vector<std::uint64_t>().swap(Failed);
     for (std::vector<Target>& T : Pool)
