@@ -856,7 +856,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         if (Made > 0 && Flush())
             return GaveUp ? None : Best;
     }
-    if (Best == None && Single)
+    if (Best == None && Single && !GaveUp)
         FailedPlace(Key) = Key;
     return Best;
 }
@@ -871,6 +871,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         return ExactOutcome::OverBudget;
     Text = Expression;
     GaveUp = true;
+    FailedBits = 0;
     std::fill(SlotAt, SlotAt + 128, -1);
     Weight[0] = 1;
     for (int k = 0; k < Slots; ++k) {
@@ -900,8 +901,17 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             GaveUp = Work > WorkBudget;
             for (int Longer = Round - 1; Longer >= 0 && !GaveUp; --Longer)
                 Same[Longer] = Same[Longer] || (MostCandidates >> (3 * Longer)) < LongerList;
-            FailedBits = std::min(EXACT_FAILED_BITS, std::max(4, static_cast<int>(std::bit_width(WorkBudget)) - 6));
-            Failed.assign(std::size_t{1} << FailedBits, None);
+            // A failure is a fact of the text, whatever found it: a turn keeps those of
+            // the turns before, in a cache that grows with the budget.
+            const int Bits = std::min(EXACT_FAILED_BITS, std::max(4, static_cast<int>(std::bit_width(WorkBudget)) - 6));
+            if (Bits > FailedBits) {
+                std::vector<std::uint64_t> Old(std::size_t{1} << Bits, None);
+                Old.swap(Failed);
+                FailedBits = Bits;
+                for (const std::uint64_t Key : Old)
+                    if (Key != None)
+                        FailedPlace(Key) = Key;
+            }
             Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
             if (!GaveUp)
                 Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true);
