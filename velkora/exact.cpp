@@ -66,6 +66,9 @@ const std::size_t MostTargets = std::size_t{1} << 20;
 // Targets made at once for a group that cannot be listed, which would otherwise be
 // counted through.
 const std::size_t MostEntered = std::size_t{1} << 22;
+// Meeting a list with a target, against entering the group after it, counts the list
+// at this many values a step (the cost model this rule was tuned with).
+const std::size_t EnterGain = 32;
 // Going through a list with sifted targets costs about this many times less a value
 // than looking a single value up in it; a class of values costs RangeCost lookups.
 const std::size_t ScanGain = 16;
@@ -728,7 +731,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     const bool Enter = Operand.IsGroup && j - 1 == E.Split &&
                        Entered <= (Values == nullptr ? MostEntered : MostTargets) &&
                        (Values == nullptr || Entered < Values->size() * static_cast<std::size_t>(Count) *
-                                                           std::min(T.size(), E.Keys.size() / 32 + 1));
+                                                           std::min(T.size(), E.Keys.size() / EnterGain + 1));
     std::uint64_t Best = None;
     if (Values != nullptr && !Enter) {
         // The operand's value and the operator before it are the most significant
