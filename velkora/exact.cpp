@@ -66,9 +66,6 @@ const std::size_t MostTargets = std::size_t{1} << 20;
 // Targets made at once for a group that cannot be listed, which would otherwise be
 // counted through.
 const std::size_t MostEntered = std::size_t{1} << 22;
-// Meeting a list with a target, against entering the group after it, counts the list
-// at this many values a step (the cost model this rule was tuned with).
-const std::size_t EnterGain = 32;
 // Going through a list with sifted targets costs about this many times less a value
 // than looking a single value up in it; a class of values costs RangeCost lookups.
 const std::size_t ScanGain = 16;
@@ -725,23 +722,30 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     const int Count = Choices(E.Ops[static_cast<std::size_t>(j)], Operator, Added);
     std::vector<Entry> Scratch;
     const std::vector<Entry>* Values = ValuesOf(Operand, Scratch);
-    // A group after the listed prefix is searched for all its values and operators at
-    // once, when that makes fewer targets than meeting the prefix would cost.
+    const bool Meeting = j - 1 == E.Split;
+    // A group too large to list, after the listed prefix, is searched for all the
+    // prefix's values and operators at once, each a target of its own.
     const std::size_t Entered = T.size() * E.Keys.size() * static_cast<std::size_t>(Count);
-    const bool Enter = Operand.IsGroup && j - 1 == E.Split &&
-                       Entered <= (Values == nullptr ? MostEntered : MostTargets) &&
-                       (Values == nullptr || Entered < Values->size() * static_cast<std::size_t>(Count) *
-                                                           std::min(T.size(), E.Keys.size() / EnterGain + 1));
+    const bool Enter = Values == nullptr && Meeting && Entered <= MostEntered;
+    // A listed group after the listed prefix may instead be met target by target: each
+    // target, prefix value and operator asks for one class of the group's value, looked
+    // up in the group's list. It finds the lowest of all choices at once, so with
+    // ordered targets, where an early choice may meet, the choices go first until
+    // they have cost as much.
+    const std::uint64_t Crossed = LookupCost(T) * E.Keys.size() * static_cast<std::size_t>(Count);
+    const bool Cross = Values != nullptr && Operand.IsGroup && Meeting &&
+                       Crossed < Values->size() * static_cast<std::size_t>(Count) *
+                                     std::min(LookupCost(T), E.Keys.size() / ScanGain + 1);
+    const std::uint64_t CrossFrom = Work + (Cross && Ordered ? Crossed : 0);
     std::uint64_t Best = None;
-    if (Values != nullptr && !Enter) {
+    if (Values != nullptr) {
         // The operand's value and the operator before it are the most significant
         // choices left. Next to the listed prefix each is met with it at once;
         // further up they go down in blocks growing fourfold, each block one set of
         // targets whose fixed numbers hold the choice. The first block that meets
         // the prefix holds the lowest number, unless the targets are not ordered.
         const std::size_t Choices = Values->size() * static_cast<std::size_t>(Count);
-        const bool Meeting = j - 1 == E.Split;
-        const bool Scan = Meeting && E.Keys.size() < ScanGain * LookupCost(T);
+        const bool Scan = !Cross && Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan)
             Sift(T);
         const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
@@ -749,6 +753,22 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         for (std::size_t First = 0; First < Choices; First += Size, Size = Streamed ? Widest : std::min(4 * Size, Widest)) {
             const std::size_t Last = std::min(Choices, First + Size);
             std::uint64_t Rest;
+            if (Cross && Work >= CrossFrom) {  // the choices so far did not meet
+                Work += Crossed;
+                GaveUp = Work > WorkBudget;
+                if (GaveUp)
+                    return None;
+                const Expr& G = Exprs[static_cast<std::size_t>(Operand.Group)];
+                for (int k = 0; k < Count; ++k)
+                    for (const Target& t : T)
+                        for (std::size_t i = 0; i < E.Keys.size(); ++i) {
+                            const Class C = After(t.C, Operator[k], E.Plain[i]);
+                            const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(G, C);
+                            if (Lowest != None)
+                                Best = std::min(Best, Lowest + t.Fixed + E.Numbers[i] + Added[k]);
+                        }
+                break;
+            }
             if (Meeting) {
                 const Entry& V = (*Values)[First / static_cast<std::size_t>(Count)];
                 const int k = static_cast<int>(First % static_cast<std::size_t>(Count));
