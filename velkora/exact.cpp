@@ -111,6 +111,10 @@ struct Expr {
     std::vector<std::uint64_t> Numbers;
     std::vector<std::uint64_t> Lowest;
     std::vector<std::uint32_t> Hash;  // indices by value, for single values
+    // A bit for each value's hash, 16 bits a value: most single values looked up are
+    // not in the list, and this tells so from one word that stays in the cache.
+    std::vector<std::uint64_t> Filter;
+    int FilterBits;
     // When the whole expression is listed: its values, lowest number first.
     bool Listed = false;
     std::vector<Entry> Values;
@@ -155,6 +159,11 @@ const std::uint32_t Vacant = ~0u;  // an empty place of a table
 std::size_t HashOf(std::uint32_t Value, std::size_t Last)
 {
     return static_cast<std::size_t>((Value * 0x9E3779B97F4A7C15ull) >> 32) & Last;
+}
+
+std::size_t FilterOf(const Expr& E, std::uint32_t Value)
+{
+    return static_cast<std::size_t>((Value * 0xD6E8FEB86659FD93ull) >> (64 - E.FilterBits));
 }
 
 std::uint32_t Reverse(std::uint32_t Value)
@@ -404,6 +413,12 @@ void Prepare(Expr& E)
             At = (At + 1) & (E.Hash.size() - 1);
         E.Hash[At] = static_cast<std::uint32_t>(i);
     }
+    E.FilterBits = std::max(6, static_cast<int>(std::bit_width(16 * Size - 1)));
+    E.Filter.assign(std::size_t{1} << (E.FilterBits - 6), 0);
+    for (std::size_t i = 0; i < Size; ++i) {
+        const std::size_t Bit = FilterOf(E, E.Plain[i]);
+        E.Filter[Bit / 64] |= std::uint64_t{1} << (Bit % 64);
+    }
 
     if (static_cast<std::size_t>(E.Split) == Last) {
         E.Listed = true;
@@ -419,6 +434,9 @@ void Prepare(Expr& E)
 std::uint64_t Lookup(const Expr& E, Class C)
 {
     if (C.Bits == 32) {  // one value, the most asked for
+        const std::size_t Bit = FilterOf(E, C.Rest);
+        if (((E.Filter[Bit / 64] >> (Bit % 64)) & 1) == 0)
+            return None;
         const std::size_t Last = E.Hash.size() - 1;
         for (std::size_t At = HashOf(C.Rest, Last); E.Hash[At] != Vacant; At = (At + 1) & Last)
             if (E.Plain[E.Hash[At]] == C.Rest)
