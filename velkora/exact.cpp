@@ -743,8 +743,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     const bool Meeting = j - 1 == E.Split;
     // A group too large to list, after the listed prefix, is searched for all the
     // prefix's values and operators at once, each a target of its own.
-    const std::size_t Entered = T.size() * E.Keys.size() * static_cast<std::size_t>(Count);
-    const bool Enter = Values == nullptr && Meeting && Entered <= MostEntered;
+    const bool Enter = Values == nullptr && Meeting && E.Keys.size() * static_cast<std::size_t>(Count) <= MostEntered;
     // A listed group after the listed prefix may instead be met target by target: each
     // target, prefix value and operator asks for one class of the group's value, looked
     // up in the group's list. It finds the lowest of all choices at once, so with
@@ -813,15 +812,21 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         }
     } else if (Enter) {
         // The group is the most significant part, so it is searched for every prefix
-        // value and operator at once, each a target of its own.
-        Next.clear();
-        for (const Target& t : T)
-            for (std::size_t i = 0; i < E.Keys.size(); ++i)
-                for (int k = 0; k < Count; ++k)
-                    Next.push_back(Target{After(t.C, Operator[k], E.Plain[i]),
-                                          t.Fixed + Added[k] + E.Numbers[i]});
-        Best = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
-                     Ordered);
+        // value and operator at once, each a target of its own; for many targets, a
+        // part of them at a time, the lowest of the parts' answers.
+        const std::size_t Part = MostEntered / (E.Keys.size() * static_cast<std::size_t>(Count));
+        for (std::size_t From = 0; From < T.size() && !GaveUp; From += Part) {
+            Next.clear();
+            for (std::size_t p = From; p < std::min(T.size(), From + Part); ++p)
+                for (std::size_t i = 0; i < E.Keys.size(); ++i)
+                    for (int k = 0; k < Count; ++k)
+                        Next.push_back(Target{After(T[p].C, Operator[k], E.Plain[i]),
+                                              T[p].Fixed + Added[k] + E.Numbers[i]});
+            Best = std::min(Best, Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1,
+                                        Depth + 1, Ordered));
+        }
+        if (GaveUp)
+            return None;
     } else {
         // Too many values to list, and no listed prefix before it: the group's
         // combinations are counted through from the lowest, in blocks as above.
