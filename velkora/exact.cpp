@@ -513,7 +513,7 @@ std::size_t Find(const std::vector<Target>& T, Class C)
 // rather than by sorting; the table then serves to meet the targets.
 void Tidy(std::vector<Target>& T)
 {
-    TableBits = static_cast<int>(std::bit_width(T.size())) + 1;  // at most half full
+    TableBits = static_cast<int>(std::bit_width(std::max<std::size_t>(T.size(), 2) - 1)) + 1;  // at most half full
     Table.assign(std::size_t{1} << TableBits, Place{0, Vacant});
     bool Seen[34] = {};
     Sizes = 0;
@@ -817,6 +817,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         const std::size_t Part = MostEntered / (E.Keys.size() * static_cast<std::size_t>(Count));
         for (std::size_t From = 0; From < T.size() && !GaveUp; From += Part) {
             Next.clear();
+            Next.reserve(std::min(T.size() - From, Part) * E.Keys.size() * static_cast<std::size_t>(Count));
             for (std::size_t p = From; p < std::min(T.size(), From + Part); ++p)
                 for (std::size_t i = 0; i < E.Keys.size(); ++i)
                     for (int k = 0; k < Count; ++k)
@@ -966,8 +967,11 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
                          ListCandidates, static_cast<unsigned long long>(Work),
                          static_cast<unsigned long long>(WorkBudget), GaveUp ? ", gave up" : "");
 #endif
-            // The lists' memory goes back before the next turn.
+            // The memory of the lists and targets goes back before the next turn.
             std::vector<Expr>().swap(Exprs);
+            for (std::vector<Target>& T : Pool)
+                std::vector<Target>().swap(T);
+            std::vector<Place>().swap(Table);
         }
         if (Budget >= MostWork)
             break;
@@ -975,8 +979,6 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             Budget = MostWork / 4;  // a single strategy: all the rest at once
     }
     std::vector<std::uint64_t>().swap(Failed);
-    for (std::vector<Target>& T : Pool)
-        std::vector<Target>().swap(T);
     if (GaveUp)
         return ExactOutcome::OverBudget;
     if (Found == None)
