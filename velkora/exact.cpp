@@ -431,6 +431,7 @@ void Prepare(Expr& E)
 }
 
 // The lowest number of a listed prefix value in C.
+const int SmallClass = 5;
 std::uint64_t Lookup(const Expr& E, Class C)
 {
     if (C.Bits == 32) {  // one value, the most asked for
@@ -442,6 +443,12 @@ std::uint64_t Lookup(const Expr& E, Class C)
             if (E.Plain[E.Hash[At]] == C.Rest)
                 return E.Numbers[E.Hash[At]];
         return None;
+    }
+    if (C.Bits >= 32 - SmallClass) {  // a few values: each alone costs less than a search
+        std::uint64_t Lowest = None;
+        for (std::uint32_t High = 0; High < (1u << (32 - C.Bits)); ++High)
+            Lowest = std::min(Lowest, Lookup(E, Class{C.Rest | High << C.Bits, 32}));
+        return Lowest;
     }
     const std::uint64_t From = C.Bits == 0 ? 0 : Reverse(C.Rest);
     const std::uint64_t To = From + (std::uint64_t{1} << (32 - C.Bits));
