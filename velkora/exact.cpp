@@ -355,7 +355,6 @@ void KeepLowest(std::vector<Entry>& List)
             List[Kept - 1].Number = std::min(List[Kept - 1].Number, List[i].Number);
     }
     List.resize(Kept);
-    List.shrink_to_fit();
 }
 
 void Prepare(Expr& E)
@@ -423,6 +422,7 @@ void Prepare(Expr& E)
     if (static_cast<std::size_t>(E.Split) == Last) {
         E.Listed = true;
         E.Values = std::move(List);
+        E.Values.shrink_to_fit();  // only the values are kept, not the candidates
         for (Entry& V : E.Values)
             V.Key = Reverse(V.Key);
         std::sort(E.Values.begin(), E.Values.end(),
