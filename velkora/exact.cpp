@@ -51,7 +51,7 @@ std::size_t LongerList;
 const std::size_t MostListBytes = std::size_t{128} << 20;
 const std::size_t BuildBytes = 32;
 const std::size_t KeptBytes = 64;
-std::size_t ListBytes, MostBuilt;  // now, and the most while building
+std::size_t ListBytes;
 // Steps of the search, about ten seconds in all turns (a test build lowers it to
 // reach the fallback quickly). A candidate of a list costs 1/BuildGain of a step.
 #ifndef EXACT_WORK_BUDGET
@@ -386,7 +386,6 @@ void Prepare(Expr& E)
         Work += Candidates / BuildGain;
         if (Work > WorkBudget)
             return;  // not worth building: this turn gives up
-        MostBuilt = std::max(MostBuilt, ListBytes + BuildBytes * Candidates);
         List = Combine(List, E.Ops[j], *Operand);
         KeepLowest(List);
         E.Split = static_cast<int>(j);
@@ -944,25 +943,13 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     // turn, so that an equation costs a small multiple of what suits it best.
     std::uint64_t Found = None;
     bool Same[3] = {};  // its lists would be those of the round before
-    // The memory a round's lists took when last built, at most: the targets of the turns before
-    // stay where they were (memory used afresh costs a fault a page) as long as they
-    // and the lists fit together.
-    std::size_t RoundBytes[3] = {MostListBytes, MostListBytes, MostListBytes};
     for (std::uint64_t Budget = FirstWork; GaveUp; Budget *= 4) {
         for (int Round = 2; Round >= 0 && GaveUp; --Round) {
             if (Same[Round])
                 continue;
-            std::size_t Kept = Table.capacity() * sizeof(Place);
-            for (const std::vector<Target>& T : Pool)
-                Kept += T.capacity() * sizeof(Target);
-            if (Kept + RoundBytes[Round] > MostListBytes + MostListBytes / 2) {
-                for (std::vector<Target>& T : Pool)
-                    std::vector<Target>().swap(T);
-                std::vector<Place>().swap(Table);
-            }
             ListCandidates = MostCandidates >> (3 * Round);
             LongerList = ~std::size_t{0};
-            ListBytes = MostBuilt = 0;
+            ListBytes = 0;
             Work = 0;
             WorkBudget = std::min(Budget, MostWork);
             Exprs.clear();
@@ -972,7 +959,6 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             for (std::size_t e = Exprs.size(); e-- > 0 && Work <= WorkBudget;)
                 Prepare(Exprs[e]);
             GaveUp = Work > WorkBudget;
-            RoundBytes[Round] = GaveUp ? MostListBytes : std::max(MostBuilt, ListBytes);
             for (int Longer = Round - 1; Longer >= 0 && !GaveUp; --Longer)
                 Same[Longer] = Same[Longer] || (MostCandidates >> (3 * Longer)) < LongerList;
             // A failure is a fact of the text, whatever found it: a turn keeps those of
@@ -994,8 +980,11 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
                          ListCandidates, static_cast<unsigned long long>(Work),
                          static_cast<unsigned long long>(WorkBudget), GaveUp ? ", gave up" : "");
 #endif
-            // The lists' memory goes back before the next turn.
+            // The memory of the lists and targets goes back before the next turn.
             std::vector<Expr>().swap(Exprs);
+            for (std::vector<Target>& T : Pool)
+                std::vector<Target>().swap(T);
+            std::vector<Place>().swap(Table);
         }
         if (Budget >= MostWork)
             break;
@@ -1003,9 +992,6 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             Budget = MostWork / 4;  // a single strategy: all the rest at once
     }
     std::vector<std::uint64_t>().swap(Failed);
-    for (std::vector<Target>& T : Pool)
-        std::vector<Target>().swap(T);
-    std::vector<Place>().swap(Table);
     if (GaveUp)
         return ExactOutcome::OverBudget;
     if (Found == None)
