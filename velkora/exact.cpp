@@ -65,7 +65,7 @@ std::uint64_t WorkBudget;  // the current round's
 const std::size_t MostTargets = std::size_t{1} << 20;
 // Targets made at once for a group that cannot be listed, which would otherwise be
 // counted through.
-const std::size_t MostEntered = std::size_t{1} << 22;
+const std::size_t MostEntered = std::size_t{1} << 21;
 // Going through a list with sifted targets costs about this many times less a value
 // than looking a single value up in it; a class of values costs RangeCost lookups.
 const std::size_t ScanGain = 16;
