@@ -17,11 +17,15 @@
 //   value with its lowest number). The search from the right meets such a list with
 //   a set of classes (targets): a lookup per target, a pass over the list against a
 //   table of the targets, or, for many targets further up, a pass over every value of
-//   the longer prefix. Each finds the lowest number among the targets it is given.
+//   the longer prefix; a listed group right after the list is met through its own
+//   list, each target and prefix value asking one class of it. Each finds the lowest
+//   number among the targets it is given.
 // - Choices above the list go down one by one and then in blocks, each block one set
 //   of targets whose fixed numbers hold the choice; blocks follow in order, so the
-//   first that meets holds the lowest number. A group too large to list goes down by
-//   the choices of its operands after its own listed prefix, the most significant.
+//   first that meets holds the lowest number. A group too large to list, right after
+//   the list, is entered with what each prefix value asks of it (in parts, the lowest
+//   of their answers); elsewhere it goes down by the choices of its operands after its
+//   own listed prefix, the most significant.
 // - Strategies: short lists and a deep search, or long lists and a shallow one. They
 //   take turns with budgets growing fourfold; each turn is a whole search, so any
 //   answer is the lowest, and the first turn to finish answers.
