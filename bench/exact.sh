@@ -6,8 +6,10 @@
 # SHAPE is a preset (groups, chains, operands, mutants, mix, side, big, outer,
 # shapemutants) or settings such as 'groups=3 size=8-13 tight=50' (tests/generate.cpp);
 # N equations are run at each seed. Each run has its own velkora.in in a fresh directory
-# and is timed by /usr/bin/time (Debian package "time"); a run still going after --limit
-# seconds (300) is stopped and counted, so that a bad build cannot hang the bench. The
+# and is timed by /usr/bin/time (Debian package "time") in processor time (user +
+# system), which other jobs on a shared machine disturb far less than elapsed time; a
+# run still going after --limit seconds (300) of elapsed time is stopped and counted,
+# so that a bad build cannot hang the bench. The
 # note of a search over its budget is written before the fallback starts, so a stopped
 # run is still told. --row prints one row of bench/shapes.sh's table instead.
 set -euo pipefail
@@ -44,8 +46,9 @@ while IFS= read -r equation; do
   mkdir "$dir"
   printf '%s\n0\n' "$equation" > "$dir/velkora.in"
   status=0
-  (cd "$dir" && /usr/bin/time -o time -f '%e %M' timeout "$limit" "$build/velkora" > out 2> err) || status=$?
-  read -r seconds kib < <(tail -n 1 "$dir/time")
+  (cd "$dir" && /usr/bin/time -o time -f '%U %S %M' timeout "$limit" "$build/velkora" > out 2> err) || status=$?
+  read -r user system kib < <(tail -n 1 "$dir/time")
+  seconds=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", u + s }')
   if grep -q "too much work" "$dir/err"; then
     budget=$((budget + 1))
     echo "over the work budget: $equation" >&2

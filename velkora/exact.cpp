@@ -17,11 +17,15 @@
 //   value with its lowest number). The search from the right meets such a list with
 //   a set of classes (targets): a lookup per target, a pass over the list against a
 //   table of the targets, or, for many targets further up, a pass over every value of
-//   the longer prefix. Each finds the lowest number among the targets it is given.
+//   the longer prefix; a listed group right after the list is met through its own
+//   list, each target and prefix value asking one class of it. Each finds the lowest
+//   number among the targets it is given.
 // - Choices above the list go down one by one and then in blocks, each block one set
 //   of targets whose fixed numbers hold the choice; blocks follow in order, so the
-//   first that meets holds the lowest number. A group too large to list goes down by
-//   the choices of its operands after its own listed prefix, the most significant.
+//   first that meets holds the lowest number. A group too large to list, right after
+//   the list, is entered with what each prefix value asks of it (in parts, the lowest
+//   of their answers); elsewhere it goes down by the choices of its operands after its
+//   own listed prefix, the most significant.
 // - Strategies: short lists and a deep search, or long lists and a shallow one. They
 //   take turns with budgets growing fourfold; each turn is a whole search, so any
 //   answer is the lowest, and the first turn to finish answers.
@@ -65,10 +69,7 @@ std::uint64_t WorkBudget;  // the current round's
 const std::size_t MostTargets = std::size_t{1} << 20;
 // Targets made at once for a group that cannot be listed, which would otherwise be
 // counted through.
-const std::size_t MostEntered = std::size_t{1} << 22;
-// Meeting a list with a target, against entering the group after it, counts the list
-// at this many values a step (the cost model this rule was tuned with).
-const std::size_t EnterGain = 32;
+const std::size_t MostEntered = std::size_t{1} << 21;
 // Going through a list with sifted targets costs about this many times less a value
 // than looking a single value up in it; a class of values costs RangeCost lookups.
 const std::size_t ScanGain = 16;
@@ -114,6 +115,10 @@ struct Expr {
     std::vector<std::uint64_t> Numbers;
     std::vector<std::uint64_t> Lowest;
     std::vector<std::uint32_t> Hash;  // indices by value, for single values
+    // A bit for each value's hash, 16 bits a value: most single values looked up are
+    // not in the list, and this tells so from one word that stays in the cache.
+    std::vector<std::uint64_t> Filter;
+    int FilterBits;
     // When the whole expression is listed: its values, lowest number first.
     bool Listed = false;
     std::vector<Entry> Values;
@@ -158,6 +163,11 @@ const std::uint32_t Vacant = ~0u;  // an empty place of a table
 std::size_t HashOf(std::uint32_t Value, std::size_t Last)
 {
     return static_cast<std::size_t>((Value * 0x9E3779B97F4A7C15ull) >> 32) & Last;
+}
+
+std::size_t FilterOf(const Expr& E, std::uint32_t Value)
+{
+    return static_cast<std::size_t>((Value * 0xD6E8FEB86659FD93ull) >> (64 - E.FilterBits));
 }
 
 std::uint32_t Reverse(std::uint32_t Value)
@@ -349,7 +359,6 @@ void KeepLowest(std::vector<Entry>& List)
             List[Kept - 1].Number = std::min(List[Kept - 1].Number, List[i].Number);
     }
     List.resize(Kept);
-    List.shrink_to_fit();
 }
 
 void Prepare(Expr& E)
@@ -407,10 +416,17 @@ void Prepare(Expr& E)
             At = (At + 1) & (E.Hash.size() - 1);
         E.Hash[At] = static_cast<std::uint32_t>(i);
     }
+    E.FilterBits = std::max(6, static_cast<int>(std::bit_width(16 * Size - 1)));
+    E.Filter.assign(std::size_t{1} << (E.FilterBits - 6), 0);
+    for (std::size_t i = 0; i < Size; ++i) {
+        const std::size_t Bit = FilterOf(E, E.Plain[i]);
+        E.Filter[Bit / 64] |= std::uint64_t{1} << (Bit % 64);
+    }
 
     if (static_cast<std::size_t>(E.Split) == Last) {
         E.Listed = true;
         E.Values = std::move(List);
+        E.Values.shrink_to_fit();  // only the values are kept, not the candidates
         for (Entry& V : E.Values)
             V.Key = Reverse(V.Key);
         std::sort(E.Values.begin(), E.Values.end(),
@@ -419,14 +435,24 @@ void Prepare(Expr& E)
 }
 
 // The lowest number of a listed prefix value in C.
+const int SmallClass = 5;
 std::uint64_t Lookup(const Expr& E, Class C)
 {
     if (C.Bits == 32) {  // one value, the most asked for
+        const std::size_t Bit = FilterOf(E, C.Rest);
+        if (((E.Filter[Bit / 64] >> (Bit % 64)) & 1) == 0)
+            return None;
         const std::size_t Last = E.Hash.size() - 1;
         for (std::size_t At = HashOf(C.Rest, Last); E.Hash[At] != Vacant; At = (At + 1) & Last)
             if (E.Plain[E.Hash[At]] == C.Rest)
                 return E.Numbers[E.Hash[At]];
         return None;
+    }
+    if (C.Bits >= 32 - SmallClass) {  // a few values: each alone costs less than a search
+        std::uint64_t Lowest = None;
+        for (std::uint32_t High = 0; High < (1u << (32 - C.Bits)); ++High)
+            Lowest = std::min(Lowest, Lookup(E, Class{C.Rest | High << C.Bits, 32}));
+        return Lowest;
     }
     const std::uint64_t From = C.Bits == 0 ? 0 : Reverse(C.Rest);
     const std::uint64_t To = From + (std::uint64_t{1} << (32 - C.Bits));
@@ -498,13 +524,19 @@ std::size_t Find(const std::vector<Target>& T, Class C)
 // rather than by sorting; the table then serves to meet the targets.
 void Tidy(std::vector<Target>& T)
 {
-    TableBits = static_cast<int>(std::bit_width(T.size())) + 1;  // at most half full
+    TableBits = static_cast<int>(std::bit_width(std::max<std::size_t>(T.size(), 2) - 1)) + 1;  // at most half full
     Table.assign(std::size_t{1} << TableBits, Place{0, Vacant});
     bool Seen[34] = {};
     Sizes = 0;
     Singles = 0;
     std::size_t Kept = 0;
-    for (const Target& t : T) {
+    // Large tables miss the cache at every place, so each place is fetched a few
+    // targets ahead of its use.
+    const std::size_t Ahead = 16;
+    for (std::size_t n = 0; n < T.size(); ++n) {
+        if (n + Ahead < T.size())
+            __builtin_prefetch(&Table[PlaceOf(T[n + Ahead].C)]);
+        const Target t = T[n];
         if (t.C.Bits < 0)
             continue;
         const std::size_t At = Find(T, t.C);
@@ -725,23 +757,29 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     const int Count = Choices(E.Ops[static_cast<std::size_t>(j)], Operator, Added);
     std::vector<Entry> Scratch;
     const std::vector<Entry>* Values = ValuesOf(Operand, Scratch);
-    // A group after the listed prefix is searched for all its values and operators at
-    // once, when that makes fewer targets than meeting the prefix would cost.
-    const std::size_t Entered = T.size() * E.Keys.size() * static_cast<std::size_t>(Count);
-    const bool Enter = Operand.IsGroup && j - 1 == E.Split &&
-                       Entered <= (Values == nullptr ? MostEntered : MostTargets) &&
-                       (Values == nullptr || Entered < Values->size() * static_cast<std::size_t>(Count) *
-                                                           std::min(T.size(), E.Keys.size() / EnterGain + 1));
+    const bool Meeting = j - 1 == E.Split;
+    // A group too large to list, after the listed prefix, is searched for all the
+    // prefix's values and operators at once, each a target of its own.
+    const bool Enter = Values == nullptr && Meeting && E.Keys.size() * static_cast<std::size_t>(Count) <= MostEntered;
+    // A listed group after the listed prefix may instead be met target by target: each
+    // target, prefix value and operator asks for one class of the group's value, looked
+    // up in the group's list. It finds the lowest of all choices at once, so with
+    // ordered targets, where an early choice may meet, the choices go first until
+    // they have cost as much.
+    const std::uint64_t Crossed = LookupCost(T) * E.Keys.size() * static_cast<std::size_t>(Count);
+    const bool Cross = Values != nullptr && Operand.IsGroup && Meeting &&
+                       Crossed < Values->size() * static_cast<std::size_t>(Count) *
+                                     std::min(LookupCost(T), E.Keys.size() / ScanGain + 1);
+    const std::uint64_t CrossFrom = Work + (Cross && Ordered ? Crossed : 0);
     std::uint64_t Best = None;
-    if (Values != nullptr && !Enter) {
+    if (Values != nullptr) {
         // The operand's value and the operator before it are the most significant
         // choices left. Next to the listed prefix each is met with it at once;
         // further up they go down in blocks growing fourfold, each block one set of
         // targets whose fixed numbers hold the choice. The first block that meets
         // the prefix holds the lowest number, unless the targets are not ordered.
         const std::size_t Choices = Values->size() * static_cast<std::size_t>(Count);
-        const bool Meeting = j - 1 == E.Split;
-        const bool Scan = Meeting && E.Keys.size() < ScanGain * LookupCost(T);
+        const bool Scan = !Cross && Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan)
             Sift(T);
         const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
@@ -749,6 +787,22 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         for (std::size_t First = 0; First < Choices; First += Size, Size = Streamed ? Widest : std::min(4 * Size, Widest)) {
             const std::size_t Last = std::min(Choices, First + Size);
             std::uint64_t Rest;
+            if (Cross && Work >= CrossFrom) {  // the choices so far did not meet
+                Work += Crossed;
+                GaveUp = Work > WorkBudget;
+                if (GaveUp)
+                    return None;
+                const Expr& G = Exprs[static_cast<std::size_t>(Operand.Group)];
+                for (int k = 0; k < Count; ++k)
+                    for (const Target& t : T)
+                        for (std::size_t i = 0; i < E.Keys.size(); ++i) {
+                            const Class C = After(t.C, Operator[k], E.Plain[i]);
+                            const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(G, C);
+                            if (Lowest != None)
+                                Best = std::min(Best, Lowest + t.Fixed + E.Numbers[i] + Added[k]);
+                        }
+                break;
+            }
             if (Meeting) {
                 const Entry& V = (*Values)[First / static_cast<std::size_t>(Count)];
                 const int k = static_cast<int>(First % static_cast<std::size_t>(Count));
@@ -775,15 +829,22 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         }
     } else if (Enter) {
         // The group is the most significant part, so it is searched for every prefix
-        // value and operator at once, each a target of its own.
-        Next.clear();
-        for (const Target& t : T)
-            for (std::size_t i = 0; i < E.Keys.size(); ++i)
-                for (int k = 0; k < Count; ++k)
-                    Next.push_back(Target{After(t.C, Operator[k], E.Plain[i]),
-                                          t.Fixed + Added[k] + E.Numbers[i]});
-        Best = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
-                     Ordered);
+        // value and operator at once, each a target of its own; for many targets, a
+        // part of them at a time, the lowest of the parts' answers.
+        const std::size_t Part = MostEntered / (E.Keys.size() * static_cast<std::size_t>(Count));
+        for (std::size_t From = 0; From < T.size() && !GaveUp; From += Part) {
+            Next.clear();
+            Next.reserve(std::min(T.size() - From, Part) * E.Keys.size() * static_cast<std::size_t>(Count));
+            for (std::size_t p = From; p < std::min(T.size(), From + Part); ++p)
+                for (std::size_t i = 0; i < E.Keys.size(); ++i)
+                    for (int k = 0; k < Count; ++k)
+                        Next.push_back(Target{After(T[p].C, Operator[k], E.Plain[i]),
+                                              T[p].Fixed + Added[k] + E.Numbers[i]});
+            Best = std::min(Best, Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1,
+                                        Depth + 1, Ordered));
+        }
+        if (GaveUp)
+            return None;
     } else {
         // Too many values to list, and no listed prefix before it: the group's
         // combinations are counted through from the lowest, in blocks as above.
@@ -923,8 +984,11 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
                          ListCandidates, static_cast<unsigned long long>(Work),
                          static_cast<unsigned long long>(WorkBudget), GaveUp ? ", gave up" : "");
 #endif
-            // The lists' memory goes back before the next turn.
+            // The memory of the lists and targets goes back before the next turn.
             std::vector<Expr>().swap(Exprs);
+            for (std::vector<Target>& T : Pool)
+                std::vector<Target>().swap(T);
+            std::vector<Place>().swap(Table);
         }
         if (Budget >= MostWork)
             break;
@@ -932,8 +996,6 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             Budget = MostWork / 4;  // a single strategy: all the rest at once
     }
     std::vector<std::uint64_t>().swap(Failed);
-    for (std::vector<Target>& T : Pool)
-        std::vector<Target>().swap(T);
     if (GaveUp)
         return ExactOutcome::OverBudget;
     if (Found == None)
