@@ -245,8 +245,10 @@ template <bool Across, int Step, bool Far>
 template <Direction Back, bool Far>
 void Expand(int a, int b)
 {
-    // Nested calls only store larger counts, so this cell's count stays put.
-    const int Count = Keys[ColumnIndex(a, b)] / 2;
+    // Nested calls only store larger counts, so this cell's count stays put. Read by
+    // rows, where the first walk starts: the column's place is then worked out only
+    // for the walks north and south, and no register holds it over the walks across.
+    const int Count = Keys[RowIndex(a, b)] / 2;
     if (Back != West)
         Walk<true, -1, Far>(a, b, Count);
     if (Back != East)
