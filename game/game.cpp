@@ -237,10 +237,17 @@ template <bool Across, int Step, bool Far>
         if (Far && Step > 0 && i > (Across ? Width : Height) + 1)
             return;
         const int x = Across ? i : a, y = Across ? b : i;
-        const Key Occupied = Met & 1;
-        *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - Occupied);  // the store: cell (x, y) takes Count
-        if (Occupied)
+        Key* const Other = Keys + (Across ? ColumnIndex(x, y) : RowIndex(x, y));
+        const auto Lower = [&](Key Value) {
+            *Cell = *Other = Value;  // the store: cell (x, y) takes Count
+        };
+        // An occupied cell takes the key less its 1, and ends the line. Tested before
+        // the store, each path stores a key it holds instead of working one out.
+        if (Met & 1) {
+            Lower(Key(Passing - 1));
             return;
+        }
+        Lower(Passing);
         Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South), Far>(x, y);
     }
 }
