@@ -144,14 +144,15 @@ alignas(Line * sizeof(Key)) Key Keys[2 * ByRow];  // by columns, [1 + x][Border 
 int EastMost;
 int SouthMost;
 
-inline int ColumnIndex(int x, int y)
+// Unsigned, a place needs no sign extension before it addresses a key.
+inline unsigned ColumnIndex(int x, int y)
 {
-    return (1 + x) * Line + Border + y;
+    return unsigned((1 + x) * Line + Border + y);
 }
 
-inline int RowIndex(int x, int y)
+inline unsigned RowIndex(int x, int y)
 {
-    return ByRow + (1 + y) * Line + Border + x;
+    return unsigned(ByRow + (1 + y) * Line + Border + x);
 }
 
 inline std::uint64_t WordAt(const Key* Cell)
