@@ -144,14 +144,15 @@ alignas(Line * sizeof(Key)) Key Keys[2 * ByRow];  // by columns, [1 + x][Border 
 int EastMost;
 int SouthMost;
 
-inline int ColumnIndex(int x, int y)
+// Unsigned, a place needs no sign extension before it addresses a key.
+inline unsigned ColumnIndex(int x, int y)
 {
-    return (1 + x) * Line + Border + y;
+    return unsigned((1 + x) * Line + Border + y);
 }
 
-inline int RowIndex(int x, int y)
+inline unsigned RowIndex(int x, int y)
 {
-    return ByRow + (1 + y) * Line + Border + x;
+    return unsigned(ByRow + (1 + y) * Line + Border + x);
 }
 
 inline std::uint64_t WordAt(const Key* Cell)
@@ -176,11 +177,12 @@ template <int Step>
     // The word from Near on (in the walk's direction) holds the first cell that
     // does not pass. Where the order of bytes is known, the bit that differs
     // nearest to Near tells which: key by key, the last comparison's mispredicted
-    // branch made the empty board a third slower.
+    // branch made the empty board a third slower. Counted unsigned, the offset
+    // needs no sign extension.
     auto Found = [Pass](Key* Near, std::uint64_t Word) {
         if constexpr (std::endian::native == std::endian::little)
-            return Step > 0 ? Near + std::countr_zero(Word ^ Pass) / 16
-                            : Near - 3 + (63 - std::countl_zero(Word ^ Pass)) / 16;
+            return Step > 0 ? Near + unsigned(std::countr_zero(Word ^ Pass)) / 16
+                            : Near - 3 + (63 - unsigned(std::countl_zero(Word ^ Pass))) / 16;
         while (*Near == Key(Pass))
             Near += Step;
         return Near;
@@ -227,17 +229,26 @@ template <bool Across, int Step, bool Far>
                 Cell += Step;
             }
         }
-        if (Met < Passing)
+        // On boards with obstacles two tests in three stop the walk: as the straight
+        // path, a call that lowers nothing runs without a taken branch.
+        if (Met < Passing) [[likely]]
             return;
         const int i = int(reinterpret_cast<std::uintptr_t>(Cell) / sizeof(Key) % Line) - Border;
         // Past the margin, a walk east or south passes cells but lowers none.
         if (Far && Step > 0 && i > (Across ? Width : Height) + 1)
             return;
         const int x = Across ? i : a, y = Across ? b : i;
-        const Key Occupied = Met & 1;
-        *Cell = Keys[Across ? ColumnIndex(x, y) : RowIndex(x, y)] = Key(Passing - Occupied);  // the store: cell (x, y) takes Count
-        if (Occupied)
+        Key* const Other = Keys + (Across ? ColumnIndex(x, y) : RowIndex(x, y));
+        const auto Lower = [&](Key Value) {
+            *Cell = *Other = Value;  // the store: cell (x, y) takes Count
+        };
+        // An occupied cell takes the key less its 1, and ends the line. Tested before
+        // the store, each path stores a key it holds instead of working one out.
+        if (Met & 1) {
+            Lower(Key(Passing - 1));
             return;
+        }
+        Lower(Passing);
         Expand<Across ? (Step > 0 ? West : East) : (Step > 0 ? North : South), Far>(x, y);
     }
 }
@@ -245,8 +256,10 @@ template <bool Across, int Step, bool Far>
 template <Direction Back, bool Far>
 void Expand(int a, int b)
 {
-    // Nested calls only store larger counts, so this cell's count stays put.
-    const int Count = Keys[ColumnIndex(a, b)] / 2;
+    // Nested calls only store larger counts, so this cell's count stays put. Read by
+    // rows, where the first walk starts: the column's place is then worked out only
+    // for the walks north and south, and no register holds it over the walks across.
+    const int Count = Keys[RowIndex(a, b)] / 2;
     if (Back != West)
         Walk<true, -1, Far>(a, b, Count);
     if (Back != East)
