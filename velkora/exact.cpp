@@ -390,8 +390,12 @@ void Prepare(Expr& E)
         Work += Candidates / BuildGain;
         if (Work > WorkBudget)
             return;  // not worth building: this turn gives up
-        List = Combine(List, E.Ops[j], *Operand);
-        KeepLowest(List);
+        std::vector<Entry> Longer = Combine(List, E.Ops[j], *Operand);
+        KeepLowest(Longer);
+        // Kept, a value takes more than a candidate took to build: the same caps hold.
+        if (KeptBytes * Longer.size() > MostListBytes / 2 || ListBytes + KeptBytes * Longer.size() > MostListBytes)
+            break;
+        List.swap(Longer);
         E.Split = static_cast<int>(j);
     }
 
