@@ -438,8 +438,10 @@ void Prepare(Expr& E)
     }
 }
 
-// The lowest number of a listed prefix value in C.
+// Classes of at most 2^SmallClass values are looked up value by value.
 const int SmallClass = 5;
+
+// The lowest number of a listed prefix value in C.
 std::uint64_t Lookup(const Expr& E, Class C)
 {
     if (C.Bits == 32) {  // one value, the most asked for
