@@ -490,14 +490,12 @@ struct Target {
 const int MostDepth = 128;
 std::vector<Target> Pool[MostDepth];
 
-
-// The targets' residues modulo 2^SieveBits: a value that meets none costs a bit. The
-// sieve grows with the targets, so that few of its bits are set.
+// The sieve of Sift. It is sized when used, since most equations need a small one
+// and clearing 2 MiB would cost more than their whole search.
 const int MostSieveBits = 24;
 int SieveBits;
 std::uint32_t SieveMask;
-std::vector<std::uint64_t> Sieve(std::size_t{1} << (MostSieveBits - 6));
-
+std::vector<std::uint64_t> Sieve;
 
 // The tidy targets by class, open addressing: the class's rest and the target's
 // index, or Vacant; the sizes of class among them, and how many are single values.
@@ -566,7 +564,7 @@ void Sift(const std::vector<Target>& T)
 {
     SieveBits = std::clamp(static_cast<int>(std::bit_width(T.size())) + 6, 12, MostSieveBits);
     SieveMask = (1u << SieveBits) - 1;
-    std::fill(Sieve.begin(), Sieve.begin() + (std::ptrdiff_t{1} << (SieveBits - 6)), 0);
+    Sieve.assign(std::size_t{1} << (SieveBits - 6), 0);
     std::size_t Marks = 0;
     for (const Target& t : T) {
         const std::uint32_t Step = 1u << std::min(t.C.Bits, SieveBits);
