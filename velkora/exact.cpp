@@ -816,6 +816,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
                 GaveUp = Work > WorkBudget;
             } else {
                 Next.clear();
+                Next.reserve((Last - First) * T.size());
                 for (std::size_t c = First; c < Last; ++c) {
                     const Entry& V = (*Values)[c / static_cast<std::size_t>(Count)];
                     const int k = static_cast<int>(c % static_cast<std::size_t>(Count));
