@@ -880,6 +880,8 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         for (std::size_t i = 0; i < Suffix.size() && ByPrefix; ++i)
             ByPrefix = Describe(G, G.Split + 1 + static_cast<int>(i), Suffix[i]);
         std::vector<std::size_t> Choice(Suffix.size());
+        // Room for the widest block at once: memory reserved but never reached costs nothing.
+        Next.reserve(T.size() * (Widest + (ByPrefix ? G.Keys.size() * static_cast<std::size_t>(Count) : 0)));
         for (bool More = true; More && ByPrefix;) {
             std::uint64_t Number = 0;
             for (std::size_t i = 0; i < Suffix.size(); ++i)
