@@ -266,7 +266,10 @@ Term ParseTerm(int& Position)
     const int Group = ParseExpr(Position);
     if (SlotAt[Position] >= 0 || Text[Position] != '\0')
         ++Position;
-    return Term{true, 0, Group};
+    // A group around a single group is that group: the search then sees the listed
+    // prefix inside it. The outer expression is left unused.
+    const Expr& G = Exprs[static_cast<std::size_t>(Group)];
+    return Term{true, 0, G.Terms.size() == 1 && G.Terms[0].IsGroup ? G.Terms[0].Group : Group};
 }
 
 int ParseExpr(int& Position)
@@ -364,6 +367,8 @@ void KeepLowest(std::vector<Entry>& List)
 void Prepare(Expr& E)
 {
     const std::size_t Last = E.Terms.size() - 1;
+    if (Last == 0 && E.Terms[0].IsGroup)
+        return;  // a group around a group, left unused, or the whole text: searched inside
     std::vector<Entry> Single;
 
     // The longest prefix whose values can be listed.
