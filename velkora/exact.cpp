@@ -497,7 +497,7 @@ std::vector<Target> Pool[MostDepth];
 
 // The sieve of Sift. It is sized when used, since most equations need a small one
 // and clearing 2 MiB would cost more than their whole search.
-const int MostSieveBits = 24;
+const int MostSieveBits = 26;
 int SieveBits;
 std::uint32_t SieveMask;
 std::vector<std::uint64_t> Sieve;
@@ -687,20 +687,48 @@ std::uint64_t StreamSize(const Expr& E, int j)
     return Made;
 }
 
+// The values made, met with the targets in batches: for millions of targets the
+// sieve and the table outgrow the cache, so each value's word of the sieve, and the
+// places of the values that pass it, are fetched a few values ahead.
+const int BatchSize = 4096;
+Entry Batch[BatchSize];
+int Batched;
+
+void MeetBatch()
+{
+    const int Ahead = 64;
+    int Passed = 0;
+    for (int n = 0; n < Batched; ++n) {
+        __builtin_prefetch(&Sieve[(Batch[std::min(n + Ahead, Batched - 1)].Key & SieveMask) / 64]);
+        if (Sifted(Batch[n].Key))
+            Batch[Passed++] = Batch[n];
+    }
+    const std::vector<Target>& T = *Streaming;
+    for (int n = 0; n < Passed; ++n) {
+        if (n + 4 < Passed)
+            for (int Size = 0; Size < Sizes; ++Size)
+                __builtin_prefetch(&Table[PlaceOf(MakeClass(Batch[n + 4].Key, SizeBits[Size]))]);
+        const std::uint64_t Fixed = FixedFor(T, Batch[n].Key);
+        if (Fixed != None)
+            StreamBest = std::min(StreamBest, Batch[n].Number + Fixed);
+    }
+    Batched = 0;
+}
+
 void Extend(int j, std::uint32_t Value, std::uint64_t Number)
 {
-    if (j > StreamLast) {
-        if (!Sifted(Value))
-            return;
-        const std::uint64_t Fixed = FixedFor(*Streaming, Value);
-        if (Fixed != None)
-            StreamBest = std::min(StreamBest, Number + Fixed);
-        return;
-    }
     const Level& L = Levels[j];
     for (const Entry& V : *L.Values)
-        for (int k = 0; k < L.Count; ++k)
-            Extend(j + 1, Apply(Value, L.Operator[k], V.Key), Number + V.Number + L.Added[k]);
+        for (int k = 0; k < L.Count; ++k) {
+            const std::uint32_t Made = Apply(Value, L.Operator[k], V.Key);
+            if (j < StreamLast) {
+                Extend(j + 1, Made, Number + V.Number + L.Added[k]);
+                continue;
+            }
+            Batch[Batched++] = Entry{Made, Number + V.Number + L.Added[k]};
+            if (Batched == BatchSize)
+                MeetBatch();
+        }
 }
 
 // The lowest number for the operands and operators up to Terms[j] of expression e
@@ -751,6 +779,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
             StreamBest = None;
             for (std::size_t i = 0; i < E.Keys.size(); ++i)
                 Extend(E.Split + 1, E.Plain[i], E.Numbers[i]);
+            MeetBatch();
             return StreamBest;
         }
     }
