@@ -133,6 +133,11 @@ std::uint64_t Weight[64];  // 3 to the power of the slot
 int Digit[64];             // operators of the groups being counted through
 std::uint64_t Work;
 bool GaveUp;
+// Entering a group in parts costs every part the whole search inside it, though the
+// lowest answer may lie among its first few combinations. Once that has happened, a
+// strategy that counts such groups through instead, lowest first, takes turns too.
+bool EnteredInParts;
+bool Counting;
 // Single targets that failed, by expression, operand and class: a cache in which a
 // newer failure takes an older one's place (often, in a test build's tiny cache).
 #ifndef EXACT_FAILED_BITS
@@ -798,7 +803,8 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     const bool Meeting = j - 1 == E.Split;
     // A group too large to list, after the listed prefix, is searched for all the
     // prefix's values and operators at once, each a target of its own.
-    const bool Enter = Values == nullptr && Meeting && E.Keys.size() * static_cast<std::size_t>(Count) <= MostEntered;
+    const bool Enter = !Counting && Values == nullptr && Meeting &&
+                       E.Keys.size() * static_cast<std::size_t>(Count) <= MostEntered;
     // A listed group after the listed prefix may instead be met target by target: each
     // target, prefix value and operator asks for one class of the group's value, looked
     // up in the group's list. It finds the lowest of all choices at once, so with
@@ -871,6 +877,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         // value and operator at once, each a target of its own; for many targets, a
         // part of them at a time, the lowest of the parts' answers.
         const std::size_t Part = MostEntered / (E.Keys.size() * static_cast<std::size_t>(Count));
+        EnteredInParts = EnteredInParts || T.size() > Part;
         for (std::size_t From = 0; From < T.size() && !GaveUp; From += Part) {
             Next.clear();
             Next.reserve(std::min(T.size() - From, Part) * E.Keys.size() * static_cast<std::size_t>(Count));
@@ -985,14 +992,18 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     }
     // Three strategies: short lists and a deep search above them, or longer lists
     // and a shallower search. They take turns, with budgets growing fourfold each
-    // turn, so that an equation costs a small multiple of what suits it best.
+    // turn, so that an equation costs a small multiple of what suits it best. Round 3
+    // has the short lists and counts through every group too large to list, once a
+    // turn has entered such a group in parts.
     std::uint64_t Found = None;
-    bool Same[3] = {};  // its lists would be those of the round before
+    bool Same[4] = {};  // its lists would be those of the round before
+    EnteredInParts = false;
     for (std::uint64_t Budget = FirstWork; GaveUp; Budget *= 4) {
-        for (int Round = 2; Round >= 0 && GaveUp; --Round) {
-            if (Same[Round])
+        for (int Round = 3; Round >= 0 && GaveUp; --Round) {
+            if (Same[Round] || (Round == 3 && !EnteredInParts))
                 continue;
-            ListCandidates = MostCandidates >> (3 * Round);
+            Counting = Round == 3;
+            ListCandidates = MostCandidates >> (3 * std::min(Round, 2));
             LongerList = ~std::size_t{0};
             ListBytes = 0;
             Work = 0;
@@ -1004,7 +1015,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             for (std::size_t e = Exprs.size(); e-- > 0 && Work <= WorkBudget;)
                 Prepare(Exprs[e]);
             GaveUp = Work > WorkBudget;
-            for (int Longer = Round - 1; Longer >= 0 && !GaveUp; --Longer)
+            for (int Longer = std::min(Round, 2) - 1; Longer >= 0 && !GaveUp; --Longer)
                 Same[Longer] = Same[Longer] || (MostCandidates >> (3 * Longer)) < LongerList;
             // A failure is a fact of the text, whatever found it: a turn keeps those of
             // the turns before, in a cache that grows with the budget.
