@@ -26,7 +26,9 @@
 //   the list, is entered with what each prefix value asks of it (in parts, the lowest
 //   of their answers); elsewhere it goes down by the choices of its operands after its
 //   own listed prefix, the most significant.
-// - Strategies: short lists and a deep search, or long lists and a shallow one. They
+// - Strategies: short lists and a deep search, or long lists and a shallow one; once
+//   a group has been entered in parts, also short lists with every such group
+//   counted through, lowest first, for answers among its first combinations. They
 //   take turns with budgets growing fourfold; each turn is a whole search, so any
 //   answer is the lowest, and the first turn to finish answers.
 // When a shape needs more work than the last budget, the search says so rather than
