@@ -138,8 +138,8 @@ bool GaveUp;
 // Entering a group in parts costs every part the whole search inside it, though the
 // lowest answer may lie among its first few combinations. Once a group has needed more
 // than one part, a strategy that counts such groups through instead, lowest first,
-// takes turns too. With few parts it often spends its turns in vain (up to twice the
-// time), but a higher threshold left climbed equations of three parts at 6 to 11 s.
+// takes turns too. With few parts it often spends its turns in vain (up to 2.3 times
+// the time), but a higher threshold left climbed equations of three parts at 6 to 11 s.
 bool CountingPays;
 bool Counting;
 // Single targets that failed, by expression, operand and class: a cache in which a
@@ -994,11 +994,11 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         SlotAt[Slot[k]] = k;
         Weight[k + 1] = Weight[k] * 3;
     }
-    // Three strategies: short lists and a deep search above them, or longer lists
-    // and a shallower search. They take turns, with budgets growing fourfold each
-    // turn, so that an equation costs a small multiple of what suits it best. Round 3
-    // has the short lists and counts through every group too large to list, once a
-    // turn has entered such a group in parts.
+    // Rounds 2 to 0: short lists and a deep search above them, or longer lists and a
+    // shallower search. They take turns, with budgets growing fourfold each turn, so
+    // that an equation costs a small multiple of what suits it best. Round 3 has the
+    // short lists and counts through every group too large to list, once a turn has
+    // entered such a group in parts.
     std::uint64_t Found = None;
     bool Same[4] = {};  // its lists would be those of the round before
     CountingPays = false;
