@@ -667,8 +667,9 @@ struct Level {
 Level Levels[MostDepth];
 int StreamLast;
 const std::vector<Target>* Streaming;
-// Set when a search went through a prefix's values: that costs the same for any
-// number of targets, so the next block of choices may be as wide as can be.
+// Set when the search just made cost the same for any number of targets (it went
+// through a prefix's values, or met each choice by a pass over the list), so that
+// the next block of choices may be as wide as can be. Other searches clear it.
 bool Streamed;
 std::uint64_t StreamBest;
 
@@ -876,6 +877,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
                 return Rest;
             Best = std::min(Best, Rest);
         }
+        Streamed = Meeting && Scan;
     } else if (Enter) {
         // The group is the most significant part, so it is searched for every prefix
         // value and operator at once, each a target of its own; for many targets, a
@@ -893,6 +895,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
             Best = std::min(Best, Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1,
                                         Depth + 1, Ordered));
         }
+        Streamed = false;
         if (GaveUp)
             return None;
     } else {
@@ -971,6 +974,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         }
         if (Made > 0 && Flush())
             return GaveUp ? None : Best;
+        Streamed = false;
     }
     if (Best == None && Single && !GaveUp)
         FailedPlace(Key) = Key;
