@@ -503,6 +503,8 @@ struct Target {
 // one operand down, and a text of 79 characters holds fewer operands than this.
 const int MostDepth = 128;
 std::vector<Target> Pool[MostDepth];
+// Memory that targets and their table keep from one turn to the next.
+const std::size_t MostKeptBytes = std::size_t{96} << 20;
 
 // The sieve of Sift. It is sized when used, since most equations need a small one
 // and clearing 2 MiB would cost more than their whole search.
@@ -521,6 +523,13 @@ int TableBits;
 int SizeBits[34];
 int Sizes;
 std::size_t Singles;
+
+void FreeTargets()
+{
+    for (std::vector<Target>& T : Pool)
+        std::vector<Target>().swap(T);
+    std::vector<Place>().swap(Table);
+}
 
 std::size_t PlaceOf(Class C)
 {
@@ -1044,11 +1053,15 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
                          ListCandidates, static_cast<unsigned long long>(Work),
                          static_cast<unsigned long long>(WorkBudget), GaveUp ? ", gave up" : "");
 #endif
-            // The memory of the lists and targets goes back before the next turn.
+            // The lists' memory goes back before the next turn. The targets and their
+            // table keep theirs up to MostKeptBytes: taken afresh, their pages cost
+            // a third of the time of many equations.
             std::vector<Expr>().swap(Exprs);
-            for (std::vector<Target>& T : Pool)
-                std::vector<Target>().swap(T);
-            std::vector<Place>().swap(Table);
+            std::size_t Kept = Table.capacity() * sizeof(Place);
+            for (const std::vector<Target>& T : Pool)
+                Kept += T.capacity() * sizeof(Target);
+            if (Kept > MostKeptBytes)
+                FreeTargets();
         }
         if (Budget >= MostWork)
             break;
@@ -1056,6 +1069,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             Budget = MostWork / 4;  // a single strategy: all the rest at once
     }
     std::vector<std::uint64_t>().swap(Failed);
+    FreeTargets();
     if (GaveUp)
         return ExactOutcome::OverBudget;
     if (Found == None)
