@@ -1065,8 +1065,10 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         }
         if (Budget >= MostWork)
             break;
-        if (Same[0] && Same[1])
-            Budget = MostWork / 4;  // a single strategy: all the rest at once
+        // A single strategy: all the rest at once. Not with the counting strategy
+        // too, which would spend the whole budget first though the other needs little.
+        if (Same[0] && Same[1] && !CountingPays)
+            Budget = MostWork / 4;
     }
     std::vector<std::uint64_t>().swap(Failed);
     FreeTargets();
