@@ -27,8 +27,9 @@
 //   of their answers); elsewhere it goes down by the choices of its operands after its
 //   own listed prefix, the most significant.
 // - Strategies: short lists and a deep search, or long lists and a shallow one; once
-//   a group has had to be entered in parts, also short lists with every such group
-//   counted through, lowest first, for answers among its first combinations. They
+//   a group has had to be entered in parts, also short lists with every group that
+//   would take parts counted through instead, lowest first, for answers among its
+//   first combinations (after the list, each value met with it at once). They
 //   take turns with budgets growing fourfold; each turn is a whole search, so any
 //   answer is the lowest, and the first turn to finish answers.
 // When a shape needs more work than the last budget, the search says so rather than
@@ -816,9 +817,11 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     const std::vector<Entry>* Values = ValuesOf(Operand, Scratch);
     const bool Meeting = j - 1 == E.Split;
     // A group too large to list, after the listed prefix, is searched for all the
-    // prefix's values and operators at once, each a target of its own.
-    const bool Enter = !Counting && Values == nullptr && Meeting &&
-                       E.Keys.size() * static_cast<std::size_t>(Count) <= MostEntered;
+    // prefix's values and operators at once, each a target of its own, in parts of
+    // Part targets; the counting strategy counts it through rather than take parts.
+    const std::size_t Asked = E.Keys.size() * static_cast<std::size_t>(Count);
+    const std::size_t Part = Asked > 0 && Asked <= MostEntered ? MostEntered / Asked : 0;
+    const bool Enter = Values == nullptr && Meeting && Part > 0 && (!Counting || T.size() <= Part);
     // A listed group after the listed prefix may instead be met target by target: each
     // target, prefix value and operator asks for one class of the group's value, looked
     // up in the group's list. It finds the lowest of all choices at once, so with
@@ -891,11 +894,10 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         // The group is the most significant part, so it is searched for every prefix
         // value and operator at once, each a target of its own; for many targets, a
         // part of them at a time, the lowest of the parts' answers.
-        const std::size_t Part = MostEntered / (E.Keys.size() * static_cast<std::size_t>(Count));
         CountingPays = CountingPays || T.size() > Part;
         for (std::size_t From = 0; From < T.size() && !GaveUp; From += Part) {
             Next.clear();
-            Next.reserve(std::min(T.size() - From, Part) * E.Keys.size() * static_cast<std::size_t>(Count));
+            Next.reserve(std::min(T.size() - From, Part) * Asked);
             for (std::size_t p = From; p < std::min(T.size(), From + Part); ++p)
                 for (std::size_t i = 0; i < E.Keys.size(); ++i)
                     for (int k = 0; k < Count; ++k)
@@ -908,8 +910,10 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         if (GaveUp)
             return None;
     } else {
-        // Too many values to list, and no listed prefix before it: the group's
-        // combinations are counted through from the lowest, in blocks as above.
+        // Too many values to list, and not entered: the group's combinations are
+        // counted through from the lowest, in blocks as above. Right after the listed
+        // prefix, each value is met with the list at once, as a listed operand's is:
+        // the targets stay as they are, however many.
         const std::vector<int>& Inner = Exprs[Operand.Group].Slots;
         for (const int Slot : Inner)
             Digit[Slot] = 0;
@@ -938,7 +942,8 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
             ByPrefix = Describe(G, G.Split + 1 + static_cast<int>(i), Suffix[i]);
         std::vector<std::size_t> Choice(Suffix.size());
         // Room for the widest block at once: memory reserved but never reached costs nothing.
-        Next.reserve(T.size() * (Widest + (ByPrefix ? G.Keys.size() * static_cast<std::size_t>(Count) : 0)));
+        if (ByPrefix || !Meeting)
+            Next.reserve(T.size() * (Widest + (ByPrefix ? G.Keys.size() * static_cast<std::size_t>(Count) : 0)));
         for (bool More = true; More && ByPrefix;) {
             std::uint64_t Number = 0;
             for (std::size_t i = 0; i < Suffix.size(); ++i)
@@ -962,9 +967,25 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
                 Choice[i] = 0;
             More = i < Suffix.size();
         }
+        const bool Scan = Meeting && E.Keys.size() < ScanGain * LookupCost(T);
+        if (Scan && !ByPrefix)
+            Sift(T);
         for (bool More = !ByPrefix; More;) {
             const std::uint32_t Value = Evaluate(Operand.Group);
             for (int k = 0; k < Count; ++k) {
+                if (Meeting) {
+                    std::uint64_t Rest = Meet(E, T, Operator[k], Value, Scan);
+                    if (Rest != None)
+                        Rest += Number + Added[k];
+                    if (Work > WorkBudget) {
+                        GaveUp = true;
+                        return None;
+                    }
+                    if (Rest != None && Ordered)
+                        return Rest;
+                    Best = std::min(Best, Rest);
+                    continue;
+                }
                 for (const Target& t : T)
                     Next.push_back(Target{Before(t.C, Operator[k], Value), t.Fixed + Number + Added[k]});
                 if (++Made >= Size && Flush())
