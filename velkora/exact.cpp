@@ -13,6 +13,8 @@
 // - What the choices ask of the prefix t0 ... t(j-1) is one class modulo a power of
 //   two: x + a and x - a shift a class, and x * a with a = 2^t u (u odd) divides the
 //   modulus by 2^t and maps the class through u's inverse.
+// - Every prefix keeps the set of its values modulo 256, exact and cheap: a class
+//   that none of them reaches is dropped wherever the search asks it of the prefix.
 // - Prefixes are listed as far as their distinct values and a memory cap allow (each
 //   value with its lowest number). The search from the right meets such a list with
 //   a set of classes (targets): a lookup per target, a pass over the list against a
@@ -38,6 +40,7 @@
 #include "exact.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdio>
 #include <vector>
@@ -108,9 +111,18 @@ struct Entry {
     std::uint64_t Number;
 };
 
+// Values modulo 256, a bit for each.
+using Residues = std::array<std::uint64_t, 4>;
+
 struct Expr {
     std::vector<Term> Terms;
     std::vector<Op> Ops;  // Ops[j] stands before Terms[j]; Ops[0] is unused
+    // What the prefix up to each Terms[j] can be worth modulo 256, whatever the
+    // operators. The low bits of a sum, difference or product depend only on those
+    // of its operands, so the sets are exact: a target none of them reaches is
+    // dropped, and texts of even operands with an odd result are proven impossible
+    // at once, where every list would hold thousands of values that cannot meet.
+    std::vector<Residues> Reached;
     // The prefix up to Terms[Split] is listed (-1: not even the first operand):
     // bit-reversed values ascending, the values, their lowest numbers, a minimum tree.
     int Split = -1;
@@ -260,6 +272,48 @@ bool IsOperator(int Position)
            Text[Position] == '*';
 }
 
+bool Holds(const Residues& R, std::uint32_t Value)
+{
+    return ((R[(Value & 255) / 64] >> (Value % 64)) & 1) != 0;
+}
+
+// What an operand can be worth modulo 256.
+Residues ResiduesOf(const Term& T)
+{
+    if (T.IsGroup)
+        return Exprs[static_cast<std::size_t>(T.Group)].Reached.back();
+    Residues R{};
+    R[(T.Number & 255) / 64] = std::uint64_t{1} << (T.Number % 64);
+    return R;
+}
+
+// Every Left O Right modulo 256.
+Residues Join(const Residues& Left, const Op& O, const Residues& Right)
+{
+    char Operator[3];
+    std::uint64_t Added[3];
+    const int Count = Choices(O, Operator, Added);
+    const Residues All{~std::uint64_t{0}, ~std::uint64_t{0}, ~std::uint64_t{0}, ~std::uint64_t{0}};
+    // Adding or taking away every value modulo 256 makes every value: most prefixes
+    // reach them all after a few operands, and this is then the whole cost.
+    if ((Left == All || Right == All) && (Count == 3 || Operator[0] != '*'))
+        return All;
+    Residues Out{};
+    for (std::uint32_t a = 0; a < 256 && Out != All; ++a) {
+        if (!Holds(Left, a))
+            continue;
+        for (std::uint32_t Word = 0; Word < 4; ++Word)
+            for (std::uint64_t Bits = Right[Word]; Bits != 0; Bits &= Bits - 1) {
+                const std::uint32_t b = 64 * Word + static_cast<std::uint32_t>(std::countr_zero(Bits));
+                for (int k = 0; k < Count; ++k) {
+                    const std::uint32_t Value = Apply(a, Operator[k], b) & 255;
+                    Out[Value / 64] |= std::uint64_t{1} << (Value % 64);
+                }
+            }
+    }
+    return Out;
+}
+
 int ParseExpr(int& Position);
 
 Term ParseTerm(int& Position)
@@ -304,6 +358,8 @@ int ParseExpr(int& Position)
             const std::vector<int>& Inner = Exprs[E.Terms[j].Group].Slots;
             E.Slots.insert(E.Slots.end(), Inner.begin(), Inner.end());
         }
+        const Residues R = ResiduesOf(E.Terms[j]);
+        E.Reached.push_back(j == 0 ? R : Join(E.Reached.back(), E.Ops[j], R));
     }
     return Id;
 }
@@ -547,10 +603,10 @@ std::size_t Find(const std::vector<Target>& T, Class C)
     return At;
 }
 
-// Drops the empty classes and keeps each other one once, with its lowest fixed
-// number. Sets run to millions of targets, so duplicates are found through the table
+// Drops the empty classes, and those no value of the prefix reaches modulo 256
+// (Reached), and keeps each other one once, with its lowest fixed number. Sets run to millions of targets, so duplicates are found through the table
 // rather than by sorting; the table then serves to meet the targets.
-void Tidy(std::vector<Target>& T)
+void Tidy(std::vector<Target>& T, const Residues& Reached)
 {
     TableBits = static_cast<int>(std::bit_width(std::max<std::size_t>(T.size(), 2) - 1)) + 1;  // at most half full
     Table.assign(std::size_t{1} << TableBits, Place{0, Vacant});
@@ -565,7 +621,7 @@ void Tidy(std::vector<Target>& T)
         if (n + Ahead < T.size())
             __builtin_prefetch(&Table[PlaceOf(T[n + Ahead].C)]);
         const Target t = T[n];
-        if (t.C.Bits < 0)
+        if (t.C.Bits < 0 || (t.C.Bits >= 8 && !Holds(Reached, t.C.Rest)))
             continue;
         const std::size_t At = Find(T, t.C);
         if (Table[At].Index != Vacant) {
@@ -764,7 +820,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         GaveUp = true;
         return None;
     }
-    Tidy(T);
+    Tidy(T, E.Reached[static_cast<std::size_t>(j)]);
     if (T.empty())
         return None;
     if (j == E.Split) {
