@@ -569,6 +569,17 @@ const int MostSieveBits = 26;
 int SieveBits;
 std::uint32_t SieveMask;
 std::vector<std::uint64_t> Sieve;
+// When every class fixes more bits than the sieve sees, a second sieve of the same
+// size takes a hash of all those bits (AboveMask): values that agree with a target in
+// their lowest bits only are common (they come from the same operands), and each
+// would cost a search of the table.
+std::uint32_t AboveMask;
+std::vector<std::uint64_t> Above;
+
+inline std::uint32_t AbovePlace(std::uint32_t Value)
+{
+    return ((Value & AboveMask) * 0x9E3779B1u) >> (32 - SieveBits);
+}
 
 // The tidy targets by class, open addressing: the class's rest and the target's
 // index, or Vacant; the sizes of class among them, and how many are single values.
@@ -645,6 +656,15 @@ void Sift(const std::vector<Target>& T)
     SieveBits = std::clamp(static_cast<int>(std::bit_width(T.size())) + 6, 12, MostSieveBits);
     SieveMask = (1u << SieveBits) - 1;
     Sieve.assign(std::size_t{1} << (SieveBits - 6), 0);
+    const int Fewest = *std::min_element(SizeBits, SizeBits + Sizes);
+    AboveMask = Fewest > SieveBits ? Mask(Fewest) : 0;
+    if (AboveMask != 0) {
+        Above.assign(Sieve.size(), 0);
+        for (const Target& t : T) {
+            const std::uint32_t At = AbovePlace(t.C.Rest);
+            Above[At / 64] |= std::uint64_t{1} << (At % 64);
+        }
+    }
     std::size_t Marks = 0;
     for (const Target& t : T) {
         const std::uint32_t Step = 1u << std::min(t.C.Bits, SieveBits);
@@ -661,7 +681,10 @@ void Sift(const std::vector<Target>& T)
 // Whether Value may meet a sifted target: most values meet none.
 inline bool Sifted(std::uint32_t Value)
 {
-    return ((Sieve[(Value & SieveMask) / 64] >> (Value % 64)) & 1) != 0;
+    if (((Sieve[(Value & SieveMask) / 64] >> (Value % 64)) & 1) == 0)
+        return false;
+    const std::uint32_t At = AbovePlace(Value);
+    return AboveMask == 0 || ((Above[At / 64] >> (At % 64)) & 1) != 0;
 }
 
 // The lowest fixed number of a sifted target whose class holds Value.
