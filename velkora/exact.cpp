@@ -153,8 +153,11 @@ bool GaveUp;
 // than one part, a strategy that counts such groups through instead, lowest first,
 // takes turns too. With few parts it often spends its turns in vain (up to 2.3 times
 // the time), but a higher threshold left climbed equations of three parts at 6 to 11 s.
+// It has the short lists, and until they take parts it searches just as they do: only
+// parts taken with them (ShortLists) count.
 bool CountingPays;
 bool Counting;
+bool ShortLists;
 // Single targets that failed, by expression, operand and class: a cache in which a
 // newer failure takes an older one's place (often, in a test build's tiny cache).
 #ifndef EXACT_FAILED_BITS
@@ -973,7 +976,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         // The group is the most significant part, so it is searched for every prefix
         // value and operator at once, each a target of its own; for many targets, a
         // part of them at a time, the lowest of the parts' answers.
-        CountingPays = CountingPays || T.size() > Part;
+        CountingPays = CountingPays || (ShortLists && T.size() > Part);
         for (std::size_t From = 0; From < T.size() && !GaveUp; From += Part) {
             Next.clear();
             Next.reserve(std::min(T.size() - From, Part) * Asked);
@@ -1110,8 +1113,8 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     // Rounds 2 to 0: short lists and a deep search above them, or longer lists and a
     // shallower search. They take turns, with budgets growing fourfold each turn, so
     // that an equation costs a small multiple of what suits it best. Round 3 has the
-    // short lists and counts through every group too large to list, once a turn has
-    // entered such a group in parts.
+    // short lists and counts through every group too large to list, once a turn with
+    // those lists has entered such a group in parts.
     std::uint64_t Found = None;
     bool Same[4] = {};  // its lists would be those of the round before
     CountingPays = false;
@@ -1120,6 +1123,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             if (Same[Round] || (Round == 3 && !CountingPays))
                 continue;
             Counting = Round == 3;
+            ShortLists = Round >= 2;
             ListCandidates = MostCandidates >> (3 * std::min(Round, 2));
             LongerList = ~std::size_t{0};
             ListBytes = 0;
