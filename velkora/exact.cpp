@@ -618,8 +618,9 @@ std::size_t Find(const std::vector<Target>& T, Class C)
 }
 
 // Drops the empty classes, and those no value of the prefix reaches modulo 256
-// (Reached), and keeps each other one once, with its lowest fixed number. Sets run to millions of targets, so duplicates are found through the table
-// rather than by sorting; the table then serves to meet the targets.
+// (Reached), and keeps each other one once, with its lowest fixed number. Sets run to
+// millions of targets, so duplicates are found through the table rather than by
+// sorting; the table then serves to meet the targets.
 void Tidy(std::vector<Target>& T, const Residues& Reached)
 {
     TableBits = static_cast<int>(std::bit_width(std::max<std::size_t>(T.size(), 2) - 1)) + 1;  // at most half full
