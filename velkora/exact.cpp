@@ -1115,12 +1115,16 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     // shallower search. They take turns, with budgets growing fourfold each turn, so
     // that an equation costs a small multiple of what suits it best. Round 3 has the
     // short lists and counts through every group too large to list, once a turn with
-    // those lists has entered such a group in parts.
+    // those lists has entered such a group in parts. It follows round 2 in a turn:
+    // where both need the last budget, round 2 answers more often, and a turn ends
+    // at its first answer.
     std::uint64_t Found = None;
     bool Same[4] = {};  // its lists would be those of the round before
     CountingPays = false;
     for (std::uint64_t Budget = FirstWork; GaveUp; Budget *= 4) {
-        for (int Round = 3; Round >= 0 && GaveUp; --Round) {
+        for (const int Round : {2, 3, 1, 0}) {
+            if (!GaveUp)
+                break;
             if (Same[Round] || (Round == 3 && !CountingPays))
                 continue;
             Counting = Round == 3;
