@@ -6,13 +6,14 @@
 # equation run alone under /usr/bin/time (Debian package "time"). A run that writes
 # the "too much work" note, or is stopped after --limit seconds, counts as the slowest.
 #   bench/climb.sh [--minutes M] [--seed S] [--start N] [--limit SECONDS] [--report FILE]
-#                  [--generate PROGRAM] BUILD_DIR
-# Runs for M minutes (10) from N equations of each preset (3), and writes the worst
-# equations found, in time and in memory, with their measurements, to FILE
+#                  [--generate PROGRAM] [--from EQUATIONS] BUILD_DIR
+# Runs for M minutes (10) from N equations of each preset (3), and from those of the
+# file EQUATIONS (one a line, such as the worst of earlier climbs), and writes the
+# worst equations found, in time and in memory, with their measurements, to FILE
 # (climb-report.txt) after every round, and to standard output at the end. The equations
 # come from BUILD_DIR/tests/generate, or from PROGRAM for a build that predates its shapes.
 set -euo pipefail
-minutes=10 seed=1 start=3 limit=20 report=climb-report.txt generate=
+minutes=10 seed=1 start=3 limit=20 report=climb-report.txt generate= from=
 while [ $# -gt 0 ]; do
   case $1 in
     --minutes) minutes=$2; shift 2 ;;
@@ -21,12 +22,13 @@ while [ $# -gt 0 ]; do
     --limit) limit=$2; shift 2 ;;
     --report) report=$2; shift 2 ;;
     --generate) generate=$(realpath "$2"); shift 2 ;;
+    --from) from=$(realpath "$2"); shift 2 ;;
     *) break ;;
   esac
 done
 [ $# -eq 1 ] || {
   echo "usage: bench/climb.sh [--minutes M] [--seed S] [--start N] [--limit SECONDS] [--report FILE]" \
-       "[--generate PROGRAM] BUILD_DIR" >&2
+       "[--generate PROGRAM] [--from EQUATIONS] BUILD_DIR" >&2
   exit 2
 }
 build=$(cd "$1" && pwd)
@@ -89,6 +91,9 @@ presets=(groups chains operands mutants mix side big outer shapemutants)
 for i in "${!presets[@]}"; do
   "$generate" --shape "${presets[i]}" "$((seed * 100 + i))" "$start" | grep -v '^0$' | measure
 done
+if [ -n "$from" ]; then
+  grep -v '^0$' "$from" | measure
+fi
 write_report
 round=0
 while [ "$(date +%s)" -lt "$deadline" ]; do
