@@ -35,6 +35,7 @@ build=$(cd "$1" && pwd)
 generate=${generate:-$build/tests/generate}
 [ -x /usr/bin/time ] || { echo "bench/climb.sh: needs /usr/bin/time: apt-get install time" >&2; exit 2; }
 [ -x "$build/velkora" ] || { echo "bench/climb.sh: $build/velkora is not built" >&2; exit 2; }
+[ -z "$from" ] || [ -r "$from" ] || { echo "bench/climb.sh: cannot read $from" >&2; exit 2; }
 "$generate" --shape side 1 1 > /dev/null 2>&1 ||
   { echo "bench/climb.sh: $generate makes no shapes: give --generate PROGRAM" >&2; exit 2; }
 work=$(mktemp -d)
@@ -92,7 +93,7 @@ for i in "${!presets[@]}"; do
   "$generate" --shape "${presets[i]}" "$((seed * 100 + i))" "$start" | grep -v '^0$' | measure
 done
 if [ -n "$from" ]; then
-  grep -v '^0$' "$from" | measure
+  { grep -v -e '^0$' -e '^$' "$from" || true; } | measure
 fi
 write_report
 round=0
