@@ -687,8 +687,10 @@ inline bool Sifted(std::uint32_t Value)
 {
     if (((Sieve[(Value & SieveMask) / 64] >> (Value % 64)) & 1) == 0)
         return false;
+    if (AboveMask == 0)
+        return true;
     const std::uint32_t At = AbovePlace(Value);
-    return AboveMask == 0 || ((Above[At / 64] >> (At % 64)) & 1) != 0;
+    return ((Above[At / 64] >> (At % 64)) & 1) != 0;
 }
 
 // The lowest fixed number of a sifted target whose class holds Value.
