@@ -165,6 +165,13 @@ bool ShortLists;
 #endif
 std::vector<std::uint64_t> Failed;
 int FailedBits;  // a turn's, grows with its budget
+// The values of a group counted through, for the targets of one count: the
+// generation of the count and the value. Most groups repeat few values many times
+// (a factor 1, 0 or a sum that cancels), and the same value again, with a higher
+// number, meets what it met before. A cache: it may forget a value, never invent one.
+const int CountedBits = 16;
+std::vector<std::uint64_t> Counted;
+std::uint64_t Generation;
 
 std::uint64_t& FailedPlace(std::uint64_t Key)
 {
@@ -600,6 +607,7 @@ void FreeTargets()
     for (std::vector<Target>& T : Pool)
         std::vector<Target>().swap(T);
     std::vector<Place>().swap(Table);
+    std::vector<std::uint64_t>().swap(Counted);
 }
 
 std::size_t PlaceOf(Class C)
@@ -1055,9 +1063,20 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         const bool Scan = Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan && !ByPrefix)
             Sift(T);
+        if (Counted.empty())
+            Counted.assign(std::size_t{1} << CountedBits, 0);
+        const std::uint64_t Mine = ++Generation << 32;
         for (bool More = !ByPrefix; More;) {
             const std::uint32_t Value = Evaluate(Operand.Group);
-            for (int k = 0; k < Count; ++k) {
+            // A value counted before had a lower number and met the same targets.
+            std::uint64_t& Seen = Counted[HashOf(Value, Counted.size() - 1)];
+            const bool Again = Seen == (Mine | Value);
+            Seen = Mine | Value;
+            if (Again && ++Work > WorkBudget) {
+                GaveUp = true;
+                return None;
+            }
+            for (int k = 0; k < Count && !Again; ++k) {
                 if (Meeting) {
                     std::uint64_t Rest = Meet(E, T, Operator[k], Value, Scan);
                     if (Rest != None)
