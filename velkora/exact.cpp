@@ -170,7 +170,7 @@ int FailedBits;  // a turn's, grows with its budget
 // (a factor 1, 0 or a sum that cancels), and the same value again, with a higher
 // number, meets what it met before. A cache: it may forget a value, never invent one.
 const int CountedBits = 16;
-std::vector<std::uint64_t> Counted;
+std::vector<std::uint64_t> Counted, CountedTops;  // the group's values, its last operand's
 std::uint64_t Generation;
 
 std::uint64_t& FailedPlace(std::uint64_t Key)
@@ -195,6 +195,17 @@ const std::uint32_t Vacant = ~0u;  // an empty place of a table
 std::size_t HashOf(std::uint32_t Value, std::size_t Last)
 {
     return static_cast<std::size_t>((Value * 0x9E3779B97F4A7C15ull) >> 32) & Last;
+}
+
+// Whether Value was met before in the count of generation Mine; it is now.
+bool Repeated(std::vector<std::uint64_t>& Cache, std::uint64_t Mine, std::uint32_t Value)
+{
+    if (Cache.empty())
+        Cache.assign(std::size_t{1} << CountedBits, 0);
+    std::uint64_t& Seen = Cache[HashOf(Value, Cache.size() - 1)];
+    const bool Again = Seen == (Mine | Value);
+    Seen = Mine | Value;
+    return Again;
 }
 
 std::size_t FilterOf(const Expr& E, std::uint32_t Value)
@@ -608,6 +619,7 @@ void FreeTargets()
         std::vector<Target>().swap(T);
     std::vector<Place>().swap(Table);
     std::vector<std::uint64_t>().swap(Counted);
+    std::vector<std::uint64_t>().swap(CountedTops);
 }
 
 std::size_t PlaceOf(Class C)
@@ -1063,15 +1075,22 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         const bool Scan = Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan && !ByPrefix)
             Sift(T);
-        if (Counted.empty())
-            Counted.assign(std::size_t{1} << CountedBits, 0);
-        const std::uint64_t Mine = ++Generation << 32;
+        // The slots of the group's last operand are its most significant, so when
+        // that operand's value repeats, the group's values repeat with it, each with
+        // a higher number than the first time: they are all passed over at once.
+        const Term& Top = G.Terms.back();
+        const std::size_t Below = Inner.size() - (Top.IsGroup ? Exprs[Top.Group].Slots.size() : 0);
+        const std::uint64_t Mine = ++Generation << 32, TopMine = ++Generation << 32;
+        bool Fresh = true;  // the digits below the last operand's are all 0
         for (bool More = !ByPrefix; More;) {
-            const std::uint32_t Value = Evaluate(Operand.Group);
             // A value counted before had a lower number and met the same targets.
-            std::uint64_t& Seen = Counted[HashOf(Value, Counted.size() - 1)];
-            const bool Again = Seen == (Mine | Value);
-            Seen = Mine | Value;
+            bool Again = Fresh && Below < Inner.size() && Repeated(CountedTops, TopMine, Evaluate(Top.Group));
+            for (std::size_t i = 0; i < Below && Again; ++i) {
+                Digit[Inner[i]] = 2;
+                Number += 2 * Weight[Inner[i]];
+            }
+            const std::uint32_t Value = Again ? 0 : Evaluate(Operand.Group);
+            Again = Again || Repeated(Counted, Mine, Value);
             if (Again && ++Work > WorkBudget) {
                 GaveUp = true;
                 return None;
@@ -1105,6 +1124,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
                 ++Digit[Inner[i]];
                 Number += Weight[Inner[i]];
             }
+            Fresh = i >= Below;
         }
         if (Made > 0 && Flush())
             return GaveUp ? None : Best;
