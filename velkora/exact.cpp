@@ -725,6 +725,25 @@ std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
     return Lowest;
 }
 
+// A lookup in a list of at most CachedKeys values, whose filter and table stay in
+// the cache, takes some 5 to 25 ns, a third of what a target made takes: charged half
+// a step, so that shapes that meet small lists value by value get about as much time
+// before giving up as others do. Halves carry over from one charge to the next.
+const std::size_t CachedKeys = std::size_t{1} << 16;
+const std::uint64_t CacheGain = 2;
+std::uint64_t Owed;
+
+void ChargeLookups(const Expr& E, std::uint64_t Cost)
+{
+    if (E.Keys.size() > CachedKeys) {
+        Work += Cost;
+        return;
+    }
+    Owed += Cost;
+    Work += Owed / CacheGain;
+    Owed %= CacheGain;
+}
+
 // What looking every tidy target up in a list costs, in lookups of a single value.
 std::size_t LookupCost(const std::vector<Target>& T)
 {
@@ -739,7 +758,7 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
 {
     std::uint64_t Best = None;
     if (!Scan) {
-        Work += LookupCost(T);
+        ChargeLookups(E, LookupCost(T));
         for (const Target& t : T) {
             const Class C = Operator == 0 ? t.C : Before(t.C, Operator, Operand);
             const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(E, C);
@@ -1174,6 +1193,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             LongerList = ~std::size_t{0};
             ListBytes = 0;
             Work = 0;
+            Owed = 0;
             WorkBudget = std::min(Budget, MostWork);
             Exprs.clear();
             int Position = 0;
