@@ -31,9 +31,10 @@
 // - Strategies: short lists and a deep search, or long lists and a shallow one; once
 //   a group has had to be entered in parts, also short lists with every group that
 //   would take parts counted through instead, lowest first, for answers among its
-//   first combinations (after the list, each value met with it at once). They
-//   take turns with budgets growing fourfold; each turn is a whole search, so any
-//   answer is the lowest, and the first turn to finish answers.
+//   first combinations (after the list, each value met with it at once; a value
+//   counted before, which had a lower number, is passed over). They take turns with
+//   budgets growing fourfold; each turn is a whole search, so any answer is the
+//   lowest, and the first turn to finish answers.
 // When a shape needs more work than the last budget, the search says so rather than
 // guess.
 
@@ -1165,6 +1166,9 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     Text = Expression;
     GaveUp = true;
     FailedBits = 0;
+    // Counts are numbered afresh, so that no count is numbered 0 like an empty place
+    // of the caches of counted values, which each equation takes anew.
+    Generation = 0;
     std::fill(SlotAt, SlotAt + 128, -1);
     Weight[0] = 1;
     for (int k = 0; k < Slots; ++k) {
