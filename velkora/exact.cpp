@@ -726,24 +726,25 @@ std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
     return Lowest;
 }
 
-// A lookup in a list of at most CachedKeys values, whose filter and table stay in
-// the cache, takes some 5 to 25 ns, a third of what a target made takes: charged half
-// a step, so that shapes that meet small lists value by value get about as much time
+// A step stands for some 45 ns of work on average. Work that costs half that or less
+// is charged half a step, so that the shapes made mostly of it get about as much time
 // before giving up as others do. Halves carry over from one charge to the next.
-const std::size_t CachedKeys = std::size_t{1} << 16;
-const std::uint64_t CacheGain = 2;
 std::uint64_t Owed;
 
-void ChargeLookups(const Expr& E, std::uint64_t Cost)
+void Charge(std::uint64_t Cost, bool Half)
 {
-    if (E.Keys.size() > CachedKeys) {
+    if (!Half) {
         Work += Cost;
         return;
     }
     Owed += Cost;
-    Work += Owed / CacheGain;
-    Owed %= CacheGain;
+    Work += Owed / 2;
+    Owed %= 2;
 }
+
+// A lookup in a list of at most CachedKeys values, whose filter and table stay in
+// the cache, takes some 5 to 25 ns: half a step.
+const std::size_t CachedKeys = std::size_t{1} << 16;
 
 // What looking every tidy target up in a list costs, in lookups of a single value.
 std::size_t LookupCost(const std::vector<Target>& T)
@@ -759,7 +760,7 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
 {
     std::uint64_t Best = None;
     if (!Scan) {
-        ChargeLookups(E, LookupCost(T));
+        Charge(LookupCost(T), E.Keys.size() <= CachedKeys);
         for (const Target& t : T) {
             const Class C = Operator == 0 ? t.C : Before(t.C, Operator, Operand);
             const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(E, C);
@@ -878,13 +879,17 @@ void Extend(int j, std::uint32_t Value, std::uint64_t Number)
 
 // The lowest number for the operands and operators up to Terms[j] of expression e
 // that meets one of the targets in Pool[Depth], or None. The targets are ordered when
-// their fixed numbers count less than every choice left.
-std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
+// their fixed numbers count less than every choice left. Targets made from a listed
+// operand's values, a few operations and a place in the table each (some 20 to 30 ns),
+// are Cheap: half a step. Not those of a group entered or counted through: there, a
+// turn that cannot finish would spend twice the time before giving up, and such turns
+// often come before the one that answers.
+std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
 {
     std::vector<Target>& T = Pool[Depth];
     const Expr& E = Exprs[static_cast<std::size_t>(e)];
     // Every target counts, pruned or not: a group counted through may make many.
-    Work += T.size();
+    Charge(T.size(), Cheap);
     if (Work > WorkBudget) {
         GaveUp = true;
         return None;
@@ -903,7 +908,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
     if (j == 0) {  // a group too large to list
         Next = T;
         return Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
-                     Ordered);
+                     Ordered, false);
     }
 
     // Many targets two or more operands above the listed prefix: going through every
@@ -1006,7 +1011,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
                         Next.push_back(Target{Before(t.C, Operator[k], V.Key), t.Fixed + V.Number + Added[k]});
                 }
                 Streamed = false;
-                Rest = Solve(e, j - 1, Depth + 1, Ordered && Last - First == 1);
+                Rest = Solve(e, j - 1, Depth + 1, Ordered && Last - First == 1, true);
             }
             if (GaveUp)
                 return None;
@@ -1029,7 +1034,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
                         Next.push_back(Target{After(T[p].C, Operator[k], E.Plain[i]),
                                               T[p].Fixed + Added[k] + E.Numbers[i]});
             Best = std::min(Best, Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1,
-                                        Depth + 1, Ordered));
+                                        Depth + 1, Ordered, false));
         }
         Streamed = false;
         if (GaveUp)
@@ -1049,7 +1054,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered)
         // Searches the block made so far; says whether the search ends here.
         const auto Flush = [&] {
             Streamed = false;
-            const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered && Made == 1);
+            const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered && Made == 1, false);
             Best = std::min(Best, Rest);
             Made = 0;
             Size = Streamed ? Widest : std::min(4 * Size, Widest);
@@ -1221,7 +1226,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             }
             Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
             if (!GaveUp)
-                Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true);
+                Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true, false);
 #ifdef EXACT_SHOW_WORK
             std::fprintf(stderr, "velkora: exact search: lists of %zu candidates, %llu of %llu steps%s\n",
                          ListCandidates, static_cast<unsigned long long>(Work),
