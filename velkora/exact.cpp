@@ -726,9 +726,9 @@ std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
     return Lowest;
 }
 
-// A step stands for some 45 ns of work on average. Work that costs half that or less
-// is charged half a step, so that the shapes made mostly of it get about as much time
-// before giving up as others do. Halves carry over from one charge to the next.
+// A step stands for some 45 ns of work on average. Work that costs about half that or
+// less is charged half a step, so that the shapes made mostly of it get about as much
+// time before giving up as others do. Halves carry over from one charge to the next.
 std::uint64_t Owed;
 
 void Charge(std::uint64_t Cost, bool Half)
@@ -881,8 +881,8 @@ void Extend(int j, std::uint32_t Value, std::uint64_t Number)
 // The lowest number for the operands and operators up to Terms[j] of expression e
 // that meets one of the targets in Pool[Depth], or None. The targets are ordered when
 // their fixed numbers count less than every choice left. Targets made from a listed
-// operand's values, a few operations and a place in the table each (some 20 to 30 ns),
-// are Cheap: half a step. Not those of a group entered or counted through: there, a
+// operand's values, a few operations and a place in the table each (some 20 ns), are
+// Cheap: half a step. Not those of a group entered or counted through: there, a
 // turn that cannot finish would spend twice the time before giving up, and such turns
 // often come before the one that answers.
 std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
