@@ -292,13 +292,13 @@ Row Build()
         // Longer operands take up to widen % of the room; too long a text loses digits, not operands.
         const std::vector<Node*> Numbers = Walk(Top).Numbers;
         const std::size_t Most = 79 - static_cast<std::size_t>(Draw(Settings.Room));
-        const int Free = std::max(0, 79 - static_cast<int>(Render(Top, true).size()));
-        int Extra = Numbers.empty() ? 0 : Draw({0, Free * Settings.Widen.High / 100});
-        for (int Steps = 5000; Steps > 0 && (Extra > 0 || Render(Top, true).size() > Most); --Steps) {
+        int Length = static_cast<int>(Render(Top, true).size());  // a digit is a character: kept, not rendered
+        int Extra = Numbers.empty() ? 0 : Draw({0, std::max(0, 79 - Length) * Settings.Widen.High / 100});
+        for (int Steps = 5000; Steps > 0 && (Extra > 0 || Length > static_cast<int>(Most)); --Steps) {
             std::string& Number = Numbers[Below(Numbers.size())]->Number;
             const int Change = Extra > 0 ? Number.size() < 3 : -(Number.size() > 1);
             Number = Change != 0 ? Digits(static_cast<int>(Number.size()) + Change) : Number;
-            Extra -= std::max(Change, 0);
+            Extra -= std::max(Change, 0), Length += Change;
         }
         for (int w = Draw(Settings.Wrap); w > 0; --w)
             Wrap(Top, 3);

@@ -54,7 +54,7 @@ for shape in groups chains operands mutants mix side big outer shapemutants \
   same=$(paste -d '\n' "$work/before" "$work/after" | uniq -d | wc -l)
   [ "$same" -le $((count / 10)) ] || { echo "$shape: --mutate left $same of $count equations as they were"; failed=1; }
 done
-for shape in 'groups=3 sise=4' 'groups=4-2' 'side | big tight=x' 'slots=5-10' nothing; do
+for shape in 'groups=3 sise=4' 'groups=4-2' 'plain=41' 'side | big tight=x' 'slots=5-10' nothing; do
   "$generate" --shape "$shape" "$seed" 1 > /dev/null 2>&1
   [ $? = 2 ] || { echo "settings \"$shape\" were not refused"; failed=1; }
 done
