@@ -474,9 +474,11 @@ void Prepare(Expr& E)
             break;
         const std::size_t Candidates = List.size() * Operand->size() * (E.Ops[j].Slot < 0 ? 1 : 3);
         // No list takes more than half the memory, so that the prefix before a
-        // large group gets its share too.
-        if (Candidates > ListCandidates || BuildBytes * Candidates > MostListBytes / 2 ||
-            ListBytes + BuildBytes * Candidates > MostListBytes) {
+        // large group gets its share too. A list stopped by memory is stopped so in
+        // every round, so only the cap on candidates makes a round's lists differ.
+        if (BuildBytes * Candidates > MostListBytes / 2 || ListBytes + BuildBytes * Candidates > MostListBytes)
+            break;
+        if (Candidates > ListCandidates) {
             LongerList = std::min(LongerList, Candidates);
             break;
         }
