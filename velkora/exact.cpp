@@ -33,8 +33,9 @@
 //   would take parts counted through instead, lowest first, for answers among its
 //   first combinations (after the list, each value met with it at once; a value
 //   counted before, which had a lower number, is passed over). They take turns with
-//   budgets growing fourfold; each turn is a whole search, so any answer is the
-//   lowest, and the first turn to finish answers.
+//   budgets growing fourfold, the one that seems nearest to the end first; each turn
+//   is a whole search, so any answer is the lowest, and the first turn to finish
+//   answers.
 // When a shape needs more work than the last budget, the search says so rather than
 // guess.
 
@@ -149,6 +150,11 @@ std::uint64_t Weight[64];  // 3 to the power of the slot
 int Digit[64];             // operators of the groups being counted through
 std::uint64_t Work;
 bool GaveUp;
+// How far a round got: each choice the search takes, in its order, spans a share of
+// all of them (0 to 1), and Reached is the start of the last one entered. A round that
+// gives up has done about Reached of its whole search with its steps, so the next turn
+// starts with the round that seems to need the fewest steps in all.
+double SpanFrom, SpanWidth, Reached;
 // Entering a group in parts costs every part the whole search inside it, though the
 // lowest answer may lie among its first few combinations. Once a group has needed more
 // than one part, a strategy that counts such groups through instead, lowest first,
@@ -880,6 +886,18 @@ void Extend(int j, std::uint32_t Value, std::uint64_t Number)
         }
 }
 
+// Narrows the span to choices First to Last of Of for the search inside, and back.
+struct Narrow {
+    double From = SpanFrom, Width = SpanWidth;
+    Narrow(double First, double Last, double Of)
+    {
+        SpanFrom += SpanWidth * First / Of;
+        SpanWidth *= (Last - First) / Of;
+        Reached = std::max(Reached, SpanFrom);
+    }
+    ~Narrow() { SpanFrom = From, SpanWidth = Width; }
+};
+
 // The lowest number for the operands and operators up to Terms[j] of expression e
 // that meets one of the targets in Pool[Depth], or None. The targets are ordered when
 // their fixed numbers count less than every choice left. Targets made from a listed
@@ -999,6 +1017,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
                 break;
             }
             if (Meeting) {
+                const Narrow Span(static_cast<double>(First), static_cast<double>(Last), static_cast<double>(Choices));
                 const Entry& V = (*Values)[First / static_cast<std::size_t>(Count)];
                 const int k = static_cast<int>(First % static_cast<std::size_t>(Count));
                 Rest = Meet(E, T, Operator[k], V.Key, Scan);
@@ -1015,6 +1034,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
                         Next.push_back(Target{Before(t.C, Operator[k], V.Key), t.Fixed + V.Number + Added[k]});
                 }
                 Streamed = false;
+                const Narrow Span(static_cast<double>(First), static_cast<double>(Last), static_cast<double>(Choices));
                 Rest = Solve(e, j - 1, Depth + 1, Ordered && Last - First == 1, true);
             }
             if (GaveUp)
@@ -1037,6 +1057,8 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
                     for (int k = 0; k < Count; ++k)
                         Next.push_back(Target{After(T[p].C, Operator[k], E.Plain[i]),
                                               T[p].Fixed + Added[k] + E.Numbers[i]});
+            const Narrow Span(static_cast<double>(From), static_cast<double>(std::min(T.size(), From + Part)),
+                              static_cast<double>(T.size()));
             Best = std::min(Best, Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1,
                                         Depth + 1, Ordered, false));
         }
@@ -1056,8 +1078,11 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
         std::size_t Size = Ordered ? 1 : Widest, Made = 0;
         Next.clear();
         // Searches the block made so far; says whether the search ends here.
+        double Index = 0, Whole = 1, BlockFrom = 0;  // the span's share of the counting
         const auto Flush = [&] {
             Streamed = false;
+            const Narrow Span(BlockFrom, std::min(Index + 1, Whole), Whole);
+            BlockFrom = Index + 1;
             const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered && Made == 1, false);
             Best = std::min(Best, Rest);
             Made = 0;
@@ -1075,6 +1100,10 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
         for (std::size_t i = 0; i < Suffix.size() && ByPrefix; ++i)
             ByPrefix = Describe(G, G.Split + 1 + static_cast<int>(i), Suffix[i]);
         std::vector<std::size_t> Choice(Suffix.size());
+        for (std::size_t i = 0; i < Suffix.size() && ByPrefix; ++i)
+            Whole *= static_cast<double>(Suffix[i].Values->size() * static_cast<std::size_t>(Suffix[i].Count));
+        if (!ByPrefix)
+            Whole = static_cast<double>(Weight[Inner.size()]);
         // Room for the widest block at once: memory reserved but never reached costs nothing.
         if (ByPrefix || !Meeting)
             Next.reserve(T.size() * (Widest + (ByPrefix ? G.Keys.size() * static_cast<std::size_t>(Count) : 0)));
@@ -1100,6 +1129,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
             for (; i < Suffix.size() && ++Choice[i] == Suffix[i].Values->size() * static_cast<std::size_t>(Suffix[i].Count); ++i)
                 Choice[i] = 0;
             More = i < Suffix.size();
+            ++Index;
         }
         const bool Scan = Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan && !ByPrefix)
@@ -1126,6 +1156,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
             }
             for (int k = 0; k < Count && !Again; ++k) {
                 if (Meeting) {
+                    Reached = std::max(Reached, SpanFrom + SpanWidth * Index / Whole);
                     std::uint64_t Rest = Meet(E, T, Operator[k], Value, Scan);
                     if (Rest != None)
                         Rest += Number + Added[k];
@@ -1153,6 +1184,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
                 ++Digit[Inner[i]];
                 Number += Weight[Inner[i]];
             }
+            Index = static_cast<double>(Number / Weight[Inner[0]]);
             Fresh = i >= Below;
         }
         if (Made > 0 && Flush())
@@ -1188,14 +1220,21 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     // shallower search. They take turns, with budgets growing fourfold each turn, so
     // that an equation costs a small multiple of what suits it best. Round 3 has the
     // short lists and counts through every group too large to list, once a turn with
-    // those lists has entered such a group in parts. It follows round 2 in a turn:
-    // where both need the last budget, round 2 answers more often, and a turn ends
-    // at its first answer.
+    // those lists has entered such a group in parts. It follows round 2 in the first
+    // turn: where both need the last budget, round 2 answers more often, and a turn
+    // ends at its first answer.
     std::uint64_t Found = None;
     bool Same[4] = {};  // its lists would be those of the round before
     CountingPays = false;
+    // After the first turn, the rounds go in order of the steps they seem to need in
+    // all; one not run yet comes after those, and one that reached nothing (its first
+    // choice alone took the budget) last.
+    const double NotRun = 1e299, Nowhere = 1e300;
+    std::array<int, 4> Order = {2, 3, 1, 0};
+    double Need[4] = {NotRun, NotRun, NotRun, NotRun};
     for (std::uint64_t Budget = FirstWork; GaveUp; Budget *= 4) {
-        for (const int Round : {2, 3, 1, 0}) {
+        std::stable_sort(Order.begin(), Order.end(), [&](int a, int b) { return Need[a] < Need[b]; });
+        for (const int Round : Order) {
             if (!GaveUp)
                 break;
             if (Same[Round] || (Round == 3 && !CountingPays))
@@ -1229,11 +1268,13 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
                         FailedPlace(Key) = Key;
             }
             Pool[0].assign(1, Target{Class{Wanted, 32}, 0});
+            SpanFrom = 0, SpanWidth = 1, Reached = 0;
             if (!GaveUp)
                 Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true, false);
+            Need[Round] = Reached > 0 ? static_cast<double>(Work) / Reached : Nowhere;
 #ifdef EXACT_SHOW_WORK
-            std::fprintf(stderr, "velkora: exact search: lists of %zu candidates, %llu of %llu steps%s\n",
-                         ListCandidates, static_cast<unsigned long long>(Work),
+            std::fprintf(stderr, "velkora: exact search: lists of %zu candidates, reached %.4f, %llu of %llu steps%s\n",
+                         ListCandidates, Reached, static_cast<unsigned long long>(Work),
                          static_cast<unsigned long long>(WorkBudget), GaveUp ? ", gave up" : "");
 #endif
             // The lists' memory goes back before the next turn. The targets and their
