@@ -458,6 +458,10 @@ void KeepLowest(std::vector<Entry>& List)
     List.resize(Kept);
 }
 
+// The memory that the targets keep from one turn to the next, and its release.
+std::size_t TargetBytes();
+void FreeTargets();
+
 void Prepare(Expr& E)
 {
     const std::size_t Last = E.Terms.size() - 1;
@@ -491,6 +495,10 @@ void Prepare(Expr& E)
         Work += Candidates / BuildGain;
         if (Work > WorkBudget)
             return;  // not worth building: this turn gives up
+        // The targets' memory kept for the search goes to a long list instead: the
+        // two together would take up to twice the lists' memory.
+        if (TargetBytes() + ListBytes + BuildBytes * Candidates > MostListBytes)
+            FreeTargets();
         std::vector<Entry> Longer = Combine(List, E.Ops[j], *Operand);
         KeepLowest(Longer);
         // Kept, a value takes more than a candidate took to build: the same caps hold.
@@ -621,6 +629,14 @@ int TableBits;
 int SizeBits[34];
 int Sizes;
 std::size_t Singles;
+
+std::size_t TargetBytes()
+{
+    std::size_t Bytes = Table.capacity() * sizeof(Place);
+    for (const std::vector<Target>& T : Pool)
+        Bytes += T.capacity() * sizeof(Target);
+    return Bytes;
+}
 
 void FreeTargets()
 {
@@ -1281,10 +1297,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             // table keep theirs up to MostKeptBytes: taken afresh, their pages cost
             // a third of the time of many equations.
             std::vector<Expr>().swap(Exprs);
-            std::size_t Kept = Table.capacity() * sizeof(Place);
-            for (const std::vector<Target>& T : Pool)
-                Kept += T.capacity() * sizeof(Target);
-            if (Kept > MostKeptBytes)
+            if (TargetBytes() > MostKeptBytes)
                 FreeTargets();
         }
         if (Budget >= MostWork)
