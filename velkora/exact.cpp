@@ -1244,12 +1244,15 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     CountingPays = false;
     // After the first turn, the rounds go in order of the steps they seem to need in
     // all; one not run yet comes after those, and one that reached nothing (its first
-    // choice alone took the budget) last.
+    // choice alone took the budget) last. Round 3 stays right after round 2: it
+    // answers among a group's first combinations or not at all, so how far it got
+    // does not tell when it will answer.
     const double NotRun = 1e299, Nowhere = 1e300;
     std::array<int, 4> Order = {2, 3, 1, 0};
-    double Need[4] = {NotRun, NotRun, NotRun, NotRun};
+    double Need[3] = {NotRun, NotRun, NotRun};
     for (std::uint64_t Budget = FirstWork; GaveUp; Budget *= 4) {
-        std::stable_sort(Order.begin(), Order.end(), [&](int a, int b) { return Need[a] < Need[b]; });
+        std::stable_sort(Order.begin(), Order.end(),
+                         [&](int a, int b) { return Need[std::min(a, 2)] < Need[std::min(b, 2)]; });
         for (const int Round : Order) {
             if (!GaveUp)
                 break;
@@ -1287,7 +1290,8 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             SpanFrom = 0, SpanWidth = 1, Reached = 0;
             if (!GaveUp)
                 Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true, false);
-            Need[Round] = Reached > 0 ? static_cast<double>(Work) / Reached : Nowhere;
+            if (Round < 3)
+                Need[Round] = Reached > 0 ? static_cast<double>(Work) / Reached : Nowhere;
 #ifdef EXACT_SHOW_WORK
             std::fprintf(stderr, "velkora: exact search: lists of %zu candidates, reached %.4f, %llu of %llu steps%s\n",
                          ListCandidates, Reached, static_cast<unsigned long long>(Work),
