@@ -1317,13 +1317,14 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     const double NotRun = 1e299, Nowhere = 1e300;
     std::array<int, 4> Order = {2, 3, 1, 0};
     double Need[3] = {NotRun, NotRun, NotRun};
+    bool LastChance = false;
     for (std::uint64_t Budget = FirstWork; GaveUp; Budget *= 4) {
         std::stable_sort(Order.begin(), Order.end(),
                          [&](int a, int b) { return Need[std::min(a, 2)] < Need[std::min(b, 2)]; });
         for (const int Round : Order) {
             if (!GaveUp)
                 break;
-            if (Same[Round] || (Round == 3 && !CountingPays))
+            if (Same[Round] || (Round == 3 && !CountingPays) || (LastChance && Round != Order[0]))
                 continue;
             Counting = Round == 3;
             ShortLists = Round >= 2;
@@ -1332,7 +1333,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             ListBytes = 0;
             Work = 0;
             Owed = 0;
-            WorkBudget = std::min(Budget, MostWork);
+            WorkBudget = LastChance ? 2 * MostWork : std::min(Budget, MostWork);
             Exprs.clear();
             int Position = 0;
             ParseExpr(Position);
@@ -1371,8 +1372,15 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             if (TargetBytes() > MostKeptBytes)
                 FreeTargets();
         }
-        if (Budget >= MostWork)
-            break;
+        // A round that seems to need at most twice the last budget in all, most of
+        // the way through it, gets one more turn of that length on its own: its
+        // answer would be proven, where the fallback proves nothing.
+        if (Budget >= MostWork) {
+            if (LastChance || *std::min_element(Need, Need + 3) > static_cast<double>(2 * MostWork))
+                break;
+            LastChance = true;
+            continue;
+        }
         // A single strategy: all the rest at once. Not with the counting strategy
         // too, which would spend the whole budget first though the other needs little.
         if (Same[0] && Same[1] && !CountingPays)
