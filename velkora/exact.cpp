@@ -37,7 +37,8 @@
 //   is a whole search, so any answer is the lowest, and the first turn to finish
 //   answers.
 // When a shape needs more work than the last budget, the search says so rather than
-// guess.
+// guess; first, a strategy that seems to need at most twice that budget gets one more
+// turn of that length.
 
 #include "exact.h"
 
@@ -409,7 +410,6 @@ int SlotExpr[64], SlotOperand[64];  // the expression and operand whose operator
 
 // Sets up the maps of expression e, inside expression Up as its operand UpAt (-1:
 // the group counted), and of the groups inside it.
-
 void StartCounting(int e, int Up, int UpAt)
 {
     if (Tails.size() < Exprs.size())
