@@ -7,7 +7,9 @@
 # CASE.both, when present, must equal what a second run writes with both streams going to
 # one file, as on a terminal: it pins down how the notes and the report lines interleave.
 # A run is stopped after CASE_TIME_LIMIT seconds (120 when unset). CASE_RUNNER, when set,
-# is a command that runs the program (valgrind and its options, say).
+# is a command that runs the program (valgrind and its options, say). CASE.kib, when
+# present, bounds the run's peak resident memory in KiB, as /usr/bin/time (Debian
+# package "time") measures it.
 set -u
 program=$1 input_name=$2 case=$3 mode=${4:-}
 
@@ -18,7 +20,9 @@ mkdir "$work/run"
 
 out=$work/out
 [ "$mode" = --stdout-full ] && out=/dev/full
-(cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" ${CASE_RUNNER:-} "$program" >"$out" 2>"$work/err" </dev/null)
+measure=()
+[ -e "$case.kib" ] && measure=(/usr/bin/time -o "$work/memory" -f %M)
+(cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" "${measure[@]}" ${CASE_RUNNER:-} "$program" >"$out" 2>"$work/err" </dev/null)
 status=$?
 
 failed=0
@@ -39,6 +43,13 @@ expected_status=0
 if [ "$status" != "$expected_status" ]; then
   echo "exit status $status, expected $expected_status"
   failed=1
+fi
+if [ -e "$case.kib" ]; then
+  peak=$(tail -n 1 "$work/memory" 2>/dev/null)
+  if ! [ "$peak" -le "$(cat "$case.kib")" ] 2>/dev/null; then
+    echo "peak memory ${peak:-unknown} KiB, more than $(cat "$case.kib") KiB"
+    failed=1
+  fi
 fi
 if [ -e "$case.both" ]; then
   (cd "$work/run" && exec timeout "${CASE_TIME_LIMIT:-120}" ${CASE_RUNNER:-} "$program" >"$work/both" 2>&1 </dev/null)
