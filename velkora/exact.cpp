@@ -663,6 +663,16 @@ const int MostDepth = 128;
 std::vector<Target> Pool[MostDepth];
 // Memory that targets and their table keep from one turn to the next.
 const std::size_t MostKeptBytes = std::size_t{96} << 20;
+// Lists, targets and sieves together. An entered group's targets take their level's
+// 16 bytes each and up to 32 of the table's, the largest sets there are: after long
+// lists they come in smaller parts, so that the freed memory the allocator keeps on
+// top still leaves the process well under 256 MiB. A test build sets none, so that
+// every part is one target's.
+#ifndef EXACT_MOST_BYTES
+#define EXACT_MOST_BYTES (std::size_t{192} << 20)
+#endif
+const std::size_t MostBytes = EXACT_MOST_BYTES;
+const std::size_t EnteredBytes = 48;
 
 // The sieve of Sift. It is sized when used, since most equations need a small one
 // and clearing 2 MiB would cost more than their whole search.
@@ -1128,15 +1138,21 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
         // value and operator at once, each a target of its own; for many targets, a
         // part of them at a time, the lowest of the parts' answers.
         CountingPays = CountingPays || (ShortLists && T.size() > Part);
-        for (std::size_t From = 0; From < T.size() && !GaveUp; From += Part) {
+        // What the lists and the other levels hold; the part's own level and the table
+        // are refilled.
+        const std::size_t Held = ListBytes + TargetBytes() + sizeof(std::uint64_t) * (Sieve.capacity() + Above.capacity()) -
+                                 sizeof(Target) * Next.capacity() - sizeof(Place) * Table.capacity();
+        const std::size_t Fits = Held < MostBytes ? (MostBytes - Held) / EnteredBytes / Asked : 0;
+        const std::size_t Step = std::clamp<std::size_t>(Fits, 1, Part);
+        for (std::size_t From = 0; From < T.size() && !GaveUp; From += Step) {
             Next.clear();
-            Next.reserve(std::min(T.size() - From, Part) * Asked);
-            for (std::size_t p = From; p < std::min(T.size(), From + Part); ++p)
+            Next.reserve(std::min(T.size() - From, Step) * Asked);
+            for (std::size_t p = From; p < std::min(T.size(), From + Step); ++p)
                 for (std::size_t i = 0; i < E.Keys.size(); ++i)
                     for (int k = 0; k < Count; ++k)
                         Next.push_back(Target{After(T[p].C, Operator[k], E.Plain[i]),
                                               T[p].Fixed + Added[k] + E.Numbers[i]});
-            const Narrow Span(static_cast<double>(From), static_cast<double>(std::min(T.size(), From + Part)),
+            const Narrow Span(static_cast<double>(From), static_cast<double>(std::min(T.size(), From + Step)),
                               static_cast<double>(T.size()));
             Best = std::min(Best, Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1,
                                         Depth + 1, Ordered, false));
