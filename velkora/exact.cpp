@@ -1016,9 +1016,14 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
     const Term& Operand = E.Terms[static_cast<std::size_t>(j)];
     std::vector<Target>& Next = Pool[Depth + 1];
     if (j == 0) {  // a group too large to list
-        Next = T;
-        return Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1, Depth + 1,
-                     Ordered, false);
+        // It is searched with these very targets, lent rather than copied: a copy
+        // would hold them twice, millions at a time. Every caller refills its own
+        // level before it reads it again.
+        Next.swap(T);
+        const std::uint64_t Found = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1,
+                                          Depth + 1, Ordered, false);
+        Next.swap(T);
+        return Found;
     }
 
     // Many targets two or more operands above the listed prefix: going through every
