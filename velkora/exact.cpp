@@ -1145,8 +1145,9 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
         CountingPays = CountingPays || (ShortLists && T.size() > Part);
         // What the lists and the other levels hold; the part's own level and the table
         // are refilled.
-        const std::size_t Held = ListBytes + TargetBytes() + sizeof(std::uint64_t) * (Sieve.capacity() + Above.capacity()) -
-                                 sizeof(Target) * Next.capacity() - sizeof(Place) * Table.capacity();
+        const std::size_t Sieves = sizeof(std::uint64_t) * (Sieve.capacity() + Above.capacity());
+        const std::size_t Held = ListBytes + TargetBytes() + Sieves - sizeof(Target) * Next.capacity() -
+                                 sizeof(Place) * Table.capacity();
         const std::size_t Fits = Held < MostBytes ? (MostBytes - Held) / EnteredBytes / Asked : 0;
         const std::size_t Step = std::clamp<std::size_t>(Fits, 1, Part);
         for (std::size_t From = 0; From < T.size() && !GaveUp; From += Step) {
