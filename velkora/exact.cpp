@@ -37,7 +37,8 @@
 //   is a whole search, so any answer is the lowest, and the first turn to finish
 //   answers.
 // When a shape needs more work than the last budget, the search says so rather than
-// guess; first, a strategy that seems to need at most twice that budget gets one more
+// guess; first, a strategy that seems to need at most twice that budget, or whose
+// estimate tells nothing (its share stood still over its last turn), gets one more
 // turn of that length.
 
 #include "exact.h"
@@ -1339,6 +1340,8 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     const double NotRun = 1e299, Nowhere = 1e300;
     std::array<int, 4> Order = {2, 3, 1, 0};
     double Need[3] = {NotRun, NotRun, NotRun};
+    // The share of its search each round reached in its last turn, and in the one before.
+    double Share[3] = {}, Before[3] = {};
     bool LastChance = false;
     for (std::uint64_t Budget = FirstWork; GaveUp; Budget *= 4) {
         std::stable_sort(Order.begin(), Order.end(),
@@ -1380,8 +1383,11 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             SpanFrom = 0, SpanWidth = 1, Reached = 0;
             if (!GaveUp)
                 Found = Solve(0, static_cast<int>(Exprs[0].Terms.size()) - 1, 0, true, false);
-            if (Round < 3)
+            if (Round < 3) {
                 Need[Round] = Reached > 0 ? static_cast<double>(Work) / Reached : Nowhere;
+                Before[Round] = Share[Round];
+                Share[Round] = Reached;
+            }
 #ifdef EXACT_SHOW_WORK
             std::fprintf(stderr, "velkora: exact search: lists of %zu candidates, reached %.4f, %llu of %llu steps%s\n",
                          ListCandidates, Reached, static_cast<unsigned long long>(Work),
@@ -1396,9 +1402,13 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         }
         // A round that seems to need at most twice the last budget in all, most of
         // the way through it, gets one more turn of that length on its own: its
-        // answer would be proven, where the fallback proves nothing.
+        // answer would be proven, where the fallback proves nothing. So does one whose
+        // share did not move at all in a turn four times as long as the one before:
+        // it was inside one block all along, so its estimate tells nothing.
         if (Budget >= MostWork) {
-            if (LastChance || *std::min_element(Need, Need + 3) > static_cast<double>(2 * MostWork))
+            const int Best = static_cast<int>(std::min_element(Need, Need + 3) - Need);
+            const bool Blind = Share[Best] > 0 && Share[Best] == Before[Best];
+            if (LastChance || (Need[Best] > static_cast<double>(2 * MostWork) && !Blind))
                 break;
             LastChance = true;
             continue;
