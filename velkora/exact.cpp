@@ -1177,7 +1177,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
             Digit[Slot] = 0;
         std::uint64_t Number = 0;
         const std::size_t Widest = std::max<std::size_t>(1, MostTargets / T.size());
-        std::size_t Size = Ordered ? 1 : Widest, Made = 0;
+        std::size_t Size = Ordered ? 1 : Widest, Made = 0, Since = 0;
         Next.clear();
         // Searches the block made so far; says whether the search ends here.
         double Index = 0, Whole = 1, BlockFrom = 0;  // the span's share of the counting
@@ -1187,7 +1187,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
             BlockFrom = Index + 1;
             const std::uint64_t Rest = Solve(e, j - 1, Depth + 1, Ordered && Made == 1, false);
             Best = std::min(Best, Rest);
-            Made = 0;
+            Made = 0, Since = 0;
             Size = Streamed ? Widest : std::min(4 * Size, Widest);
             Next.clear();
             return GaveUp || (Rest != None && Ordered);
@@ -1278,6 +1278,11 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
                 if (++Made >= Size && Flush())
                     return GaveUp ? None : Best;
             }
+            // A block also ends once the count has passed as many combinations as its
+            // targets could number: a group whose values repeat would otherwise fill
+            // no block for millions of combinations, holding back an early answer.
+            if (!Meeting && ++Since >= Size * T.size() && Flush())
+                return GaveUp ? None : Best;
             std::size_t i = 0;
             for (; i < Inner.size() && Digit[Inner[i]] == 2; ++i) {
                 Digit[Inner[i]] = 0;
