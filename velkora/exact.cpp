@@ -6,7 +6,9 @@
 // - The text is parsed once into a tree that follows the evaluator's own steps (a
 //   number; a group for any other character, skipped like an opening parenthesis; 0
 //   for an operand missing at the end; literal + - * as fixed operators). Every slot
-//   holds an operator character, so one tree serves every combination.
+//   holds an operator character, so one tree serves every combination. A group that
+//   opens an expression is read into it, as left to right it may be: every expression
+//   then starts with a number, and has a listed prefix however large its groups.
 // - A combination number compares like its digits from the most significant slot, the
 //   rightmost, down: for t0 op1 t1 ... opn tn the slots inside tn, then opn, then
 //   those inside t(n-1), and so on. The search picks them in that order, lowest first.
@@ -127,7 +129,7 @@ struct Expr {
     // dropped, and texts of even operands with an odd result are proven impossible
     // at once, where every list would hold thousands of values that cannot meet.
     std::vector<Residues> Reached;
-    // The prefix up to Terms[Split] is listed (-1: not even the first operand):
+    // The prefix up to Terms[Split] is listed (-1: not yet, or the turn gave up first):
     // bit-reversed values ascending, the values, their lowest numbers, a minimum tree.
     int Split = -1;
     std::vector<std::uint32_t> Keys, Plain;
@@ -360,19 +362,24 @@ Term ParseTerm(int& Position)
     const int Group = ParseExpr(Position);
     if (SlotAt[Position] >= 0 || Text[Position] != '\0')
         ++Position;
-    // A group around a single group is that group: the search then sees the listed
-    // prefix inside it. The outer expression is left unused.
-    const Expr& G = Exprs[static_cast<std::size_t>(Group)];
-    return Term{true, 0, G.Terms.size() == 1 && G.Terms[0].IsGroup ? G.Terms[0].Group : Group};
+    return Term{true, 0, Group};
 }
 
-int ParseExpr(int& Position)
+// Reads the operands and operators of expression Id. A group that opens it is read
+// into it: left to right, (a o b) o c is a o b o c, so the search sees the listed
+// prefix inside the group even when the group is too large to list.
+void ReadInto(int Id, int& Position)
 {
-    const int Id = static_cast<int>(Exprs.size());
-    Exprs.emplace_back();
-    const Term First = ParseTerm(Position);
-    Exprs[Id].Terms.push_back(First);
-    Exprs[Id].Ops.push_back(Op{'+', -1});
+    if (SlotAt[Position] >= 0 || (!IsDigit(Text[Position]) && Text[Position] != '\0')) {
+        ++Position;
+        ReadInto(Id, Position);
+        if (SlotAt[Position] >= 0 || Text[Position] != '\0')
+            ++Position;
+    } else {
+        const Term First = ParseTerm(Position);
+        Exprs[Id].Terms.push_back(First);
+        Exprs[Id].Ops.push_back(Op{'+', -1});
+    }
     while (IsOperator(Position)) {
         const Op O{Text[Position], SlotAt[Position]};
         ++Position;
@@ -380,6 +387,13 @@ int ParseExpr(int& Position)
         Exprs[Id].Ops.push_back(O);
         Exprs[Id].Terms.push_back(Next);
     }
+}
+
+int ParseExpr(int& Position)
+{
+    const int Id = static_cast<int>(Exprs.size());
+    Exprs.emplace_back();
+    ReadInto(Id, Position);
     Expr& E = Exprs[Id];
     for (std::size_t j = 0; j < E.Terms.size(); ++j) {
         if (E.Ops[j].Slot >= 0 && j > 0)
@@ -529,8 +543,6 @@ void FreeTargets();
 void Prepare(Expr& E)
 {
     const std::size_t Last = E.Terms.size() - 1;
-    if (Last == 0 && E.Terms[0].IsGroup)
-        return;  // a group around a group, left unused, or the whole text: searched inside
     std::vector<Entry> Single;
 
     // The longest prefix whose values can be listed.
@@ -1016,16 +1028,6 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
     }
     const Term& Operand = E.Terms[static_cast<std::size_t>(j)];
     std::vector<Target>& Next = Pool[Depth + 1];
-    if (j == 0) {  // a group too large to list
-        // It is searched with these very targets, lent rather than copied: a copy
-        // would hold them twice, millions at a time. Every caller refills its own
-        // level before it reads it again.
-        Next.swap(T);
-        const std::uint64_t Found = Solve(Operand.Group, static_cast<int>(Exprs[Operand.Group].Terms.size()) - 1,
-                                          Depth + 1, Ordered, false);
-        Next.swap(T);
-        return Found;
-    }
 
     // Many targets two or more operands above the listed prefix: going through every
     // value of the prefix up to Terms[j] against all the targets at once may cost
@@ -1192,13 +1194,14 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
             Next.clear();
             return GaveUp || (Rest != None && Ordered);
         };
-        // With a listed prefix, the group's values come by the choices of its other
-        // operands, the most significant, in order: each choice with every value of
-        // the prefix is a part of a block. Otherwise its combinations one by one.
+        // With a listed prefix of several values, the group's values come by the
+        // choices of its other operands, the most significant, in order: each choice
+        // with every value of the prefix is a part of a block. Otherwise its
+        // combinations one by one, the same values in blocks that can start ordered.
         const Expr& G = Exprs[static_cast<std::size_t>(Operand.Group)];
         const int GroupLast = static_cast<int>(G.Terms.size()) - 1;
         std::vector<Level> Suffix(static_cast<std::size_t>(GroupLast - G.Split));
-        bool ByPrefix = G.Split >= 0 && G.Keys.size() * T.size() * static_cast<std::size_t>(Count) <= MostEntered;
+        bool ByPrefix = G.Keys.size() > 1 && G.Keys.size() * T.size() * static_cast<std::size_t>(Count) <= MostEntered;
         for (std::size_t i = 0; i < Suffix.size() && ByPrefix; ++i)
             ByPrefix = Describe(G, G.Split + 1 + static_cast<int>(i), Suffix[i]);
         std::vector<std::size_t> Choice(Suffix.size());
@@ -1294,8 +1297,8 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
                 ++Digit[Inner[i]];
                 Number += Weight[Inner[i]];
                 Changed(Inner[i]);
+                Index = static_cast<double>(Number / Weight[Inner[0]]);
             }
-            Index = static_cast<double>(Number / Weight[Inner[0]]);
             Fresh = i >= Below;
         }
         if (Made > 0 && Flush())
