@@ -882,13 +882,31 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
     }
     Work += E.Keys.size() / ScanGain + 1;
     // One loop for each operator, so that the loop over the list holds no branch on it.
+    // The first sieve is read for a stretch of values without a branch, in locals that
+    // no call in the loop can change; the few values that pass are met after it.
     const auto Through = [&](auto Met) {
-        for (std::size_t i = 0; i < E.Keys.size(); ++i) {
-            if (!Sifted(Met(E.Plain[i])))
-                continue;
-            const std::uint64_t Fixed = FixedFor(T, Met(E.Plain[i]));
-            if (Fixed != None)
-                Best = std::min(Best, E.Numbers[i] + Fixed);
+        const std::uint32_t* const Plain = E.Plain.data();
+        const std::uint64_t* const Words = Sieve.data();
+        const std::uint32_t Low = SieveMask;
+        const std::uint32_t Size = static_cast<std::uint32_t>(E.Keys.size());
+        const std::uint32_t Stretch = 512;
+        std::uint32_t Passed[Stretch];
+        for (std::uint32_t From = 0; From < Size; From += Stretch) {
+            const std::uint32_t To = std::min(Size, From + Stretch);
+            std::uint32_t Count = 0;
+            for (std::uint32_t i = From; i < To; ++i) {
+                const std::uint32_t Value = Met(Plain[i]);
+                Passed[Count] = i;
+                Count += static_cast<std::uint32_t>(Words[(Value & Low) / 64] >> (Value % 64)) & 1;
+            }
+            for (std::uint32_t k = 0; k < Count; ++k) {
+                const std::uint32_t i = Passed[k];
+                if (!Sifted(Met(Plain[i])))
+                    continue;
+                const std::uint64_t Fixed = FixedFor(T, Met(Plain[i]));
+                if (Fixed != None)
+                    Best = std::min(Best, E.Numbers[i] + Fixed);
+            }
         }
     };
     if (Operator == '+')
