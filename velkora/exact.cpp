@@ -872,11 +872,41 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
     std::uint64_t Best = None;
     if (!Scan) {
         Charge(LookupCost(T), E.Keys.size() <= CachedKeys);
-        for (const Target& t : T) {
-            const Class C = Operator == 0 ? t.C : Before(t.C, Operator, Operand);
-            const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(E, C);
-            if (Lowest != None)
-                Best = std::min(Best, Lowest + t.Fixed);
+        // Every target asks through the same operand, so a factor's inverse is worked
+        // out once. Single values are told apart from the list's filter for a stretch
+        // of targets without a branch; the few that may be in it are looked up after.
+        const int Twos = std::countr_zero(Operand);
+        const std::uint32_t Odd = Operand == 0 ? 0 : Inverse(Operand >> Twos);
+        const auto Asked = [&](Class C) {
+            if (Operator == 0)
+                return C;
+            if (Operator != '*')
+                return MakeClass(Operator == '+' ? C.Rest - Operand : C.Rest + Operand, C.Bits);
+            if (Twos >= C.Bits)  // as Divide does
+                return C.Rest == 0 ? Class{0, 0} : Empty;
+            if ((C.Rest & Mask(Twos)) != 0)
+                return Empty;
+            return MakeClass((C.Rest >> Twos) * Odd, C.Bits - Twos);
+        };
+        const std::uint64_t* const Words = E.Filter.data();
+        const std::size_t Stretch = 256;
+        Class Classes[Stretch];
+        std::uint64_t Fixed[Stretch];
+        for (std::size_t From = 0; From < T.size(); From += Stretch) {
+            const std::size_t To = std::min(T.size(), From + Stretch);
+            std::size_t Count = 0;
+            for (std::size_t n = From; n < To; ++n) {
+                const Class C = Asked(T[n].C);
+                const std::size_t Bit = FilterOf(E, C.Rest);
+                Classes[Count] = C;
+                Fixed[Count] = T[n].Fixed;
+                Count += C.Bits == 32 ? (Words[Bit / 64] >> (Bit % 64)) & 1 : C.Bits >= 0;
+            }
+            for (std::size_t k = 0; k < Count; ++k) {
+                const std::uint64_t Lowest = Lookup(E, Classes[k]);
+                if (Lowest != None)
+                    Best = std::min(Best, Lowest + Fixed[k]);
+            }
         }
         return Best;
     }
