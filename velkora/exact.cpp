@@ -863,6 +863,42 @@ std::size_t LookupCost(const std::vector<Target>& T)
     return Singles + RangeCost * (T.size() - Singles);
 }
 
+// A pass over the list against sifted targets, for one or more operations on each
+// value at once (Met): Best[m] falls to the lowest number of a value that, through
+// Met[m], meets a target. The first sieve is read for a stretch of values without a
+// branch, in locals that no call in the loop can change, and with one loop for each
+// set of operations; the few values that pass are met after it.
+template <typename... How>
+void Through(const Expr& E, const std::vector<Target>& T, std::uint64_t* Best, How... Met)
+{
+    const std::uint32_t* const Plain = E.Plain.data();
+    const std::uint64_t* const Words = Sieve.data();
+    const std::uint32_t Low = SieveMask;
+    const std::uint32_t Size = static_cast<std::uint32_t>(E.Keys.size());
+    const std::uint32_t Stretch = 512;
+    std::uint32_t Passed[sizeof...(How) * Stretch];  // index times 4, plus the operation's
+    for (std::uint32_t From = 0; From < Size; From += Stretch) {
+        const std::uint32_t To = std::min(Size, From + Stretch);
+        std::uint32_t Count = 0;
+        for (std::uint32_t i = From; i < To; ++i) {
+            std::uint32_t m = 4 * i;
+            ((Passed[Count] = m++,
+              Count += static_cast<std::uint32_t>(Words[(Met(Plain[i]) & Low) / 64] >> (Met(Plain[i]) % 64)) & 1),
+             ...);
+        }
+        for (std::uint32_t k = 0; k < Count; ++k) {
+            const std::uint32_t i = Passed[k] / 4;
+            const std::uint32_t Made[] = {Met(Plain[i])...};
+            const std::uint32_t Value = Made[Passed[k] % 4];
+            if (!Sifted(Value))
+                continue;
+            const std::uint64_t Fixed = FixedFor(T, Value);
+            if (Fixed != None)
+                Best[Passed[k] % 4] = std::min(Best[Passed[k] % 4], E.Numbers[i] + Fixed);
+        }
+    }
+}
+
 // The lowest number of a listed prefix value, with the operand and operator after it
 // (Operator 0: none), in a target's class, plus its fixed number. Scan goes through
 // the list rather than the targets, which must then be sifted.
@@ -911,43 +947,25 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
         return Best;
     }
     Work += E.Keys.size() / ScanGain + 1;
-    // One loop for each operator, so that the loop over the list holds no branch on it.
-    // The first sieve is read for a stretch of values without a branch, in locals that
-    // no call in the loop can change; the few values that pass are met after it.
-    const auto Through = [&](auto Met) {
-        const std::uint32_t* const Plain = E.Plain.data();
-        const std::uint64_t* const Words = Sieve.data();
-        const std::uint32_t Low = SieveMask;
-        const std::uint32_t Size = static_cast<std::uint32_t>(E.Keys.size());
-        const std::uint32_t Stretch = 512;
-        std::uint32_t Passed[Stretch];
-        for (std::uint32_t From = 0; From < Size; From += Stretch) {
-            const std::uint32_t To = std::min(Size, From + Stretch);
-            std::uint32_t Count = 0;
-            for (std::uint32_t i = From; i < To; ++i) {
-                const std::uint32_t Value = Met(Plain[i]);
-                Passed[Count] = i;
-                Count += static_cast<std::uint32_t>(Words[(Value & Low) / 64] >> (Value % 64)) & 1;
-            }
-            for (std::uint32_t k = 0; k < Count; ++k) {
-                const std::uint32_t i = Passed[k];
-                if (!Sifted(Met(Plain[i])))
-                    continue;
-                const std::uint64_t Fixed = FixedFor(T, Met(Plain[i]));
-                if (Fixed != None)
-                    Best = std::min(Best, E.Numbers[i] + Fixed);
-            }
-        }
-    };
     if (Operator == '+')
-        Through([Operand](std::uint32_t Value) { return Value + Operand; });
+        Through(E, T, &Best, [Operand](std::uint32_t Value) { return Value + Operand; });
     else if (Operator == '-')
-        Through([Operand](std::uint32_t Value) { return Value - Operand; });
+        Through(E, T, &Best, [Operand](std::uint32_t Value) { return Value - Operand; });
     else if (Operator == '*')
-        Through([Operand](std::uint32_t Value) { return Value * Operand; });
+        Through(E, T, &Best, [Operand](std::uint32_t Value) { return Value * Operand; });
     else
-        Through([](std::uint32_t Value) { return Value; });
+        Through(E, T, &Best, [](std::uint32_t Value) { return Value; });
     return Best;
+}
+
+// Meet's pass for the three operators of a slot before one operand at once: the list
+// is read once, and Best[k] is what Meet finds for the k-th. The caller charges it.
+void MeetThree(const Expr& E, const std::vector<Target>& T, std::uint32_t Operand, std::uint64_t* Best)
+{
+    Best[0] = Best[1] = Best[2] = None;
+    Through(E, T, Best, [Operand](std::uint32_t Value) { return Value + Operand; },
+            [Operand](std::uint32_t Value) { return Value - Operand; },
+            [Operand](std::uint32_t Value) { return Value * Operand; });
 }
 
 // The operands and operators after a listed prefix, for going through every value
@@ -1140,6 +1158,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
         const bool Scan = !Cross && Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan)
             Sift(T);
+        std::uint64_t Three[3];
         const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
         std::size_t Size = Ordered ? 1 : Widest;
         for (std::size_t First = 0; First < Choices; First += Size, Size = Streamed ? Widest : std::min(4 * Size, Widest)) {
@@ -1165,7 +1184,16 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
                 const Narrow Span(static_cast<double>(First), static_cast<double>(Last), static_cast<double>(Choices));
                 const Entry& V = (*Values)[First / static_cast<std::size_t>(Count)];
                 const int k = static_cast<int>(First % static_cast<std::size_t>(Count));
-                Rest = Meet(E, T, Operator[k], V.Key, Scan);
+                // A pass meets all three operators at once, each charged as its own
+                // pass when its turn comes, so that the steps are those of three.
+                if (Scan && Count == 3) {
+                    if (k == 0)
+                        MeetThree(E, T, V.Key, Three);
+                    Work += E.Keys.size() / ScanGain + 1;
+                    Rest = Three[k];
+                } else {
+                    Rest = Meet(E, T, Operator[k], V.Key, Scan);
+                }
                 if (Rest != None)
                     Rest += V.Number + Added[k];
                 GaveUp = Work > WorkBudget;
