@@ -1158,7 +1158,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
         const bool Scan = !Cross && Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan)
             Sift(T);
-        std::uint64_t Three[3];
+        std::uint64_t Three[3] = {None, None, None};  // set at each value's first operator
         const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
         std::size_t Size = Ordered ? 1 : Widest;
         for (std::size_t First = 0; First < Choices; First += Size, Size = Streamed ? Widest : std::min(4 * Size, Widest)) {
