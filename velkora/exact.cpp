@@ -875,127 +875,111 @@ std::size_t LookupCost(const std::vector<Target>& T)
     return Singles + RangeCost * (T.size() - Singles);
 }
 
-// A value made for a pass over a list: the value, or the value and Operand through
-// Operator.
-template <char Operator>
-std::uint32_t Made(std::uint32_t Value, std::uint32_t Operand)
+// What a pass over a list makes of each value x: x * Times + Plus, wrapping around.
+// Any operators and operands after a value, left to right, make such a map of it.
+struct Map {
+    std::uint32_t Times, Plus;
+};
+
+Map Then(Map M, char Operator, std::uint32_t Right)
 {
-    if constexpr (Operator == '+')
-        return Value + Operand;
-    else if constexpr (Operator == '-')
-        return Value - Operand;
-    else if constexpr (Operator == '*')
-        return Value * Operand;
-    else
-        return Value;
+    if (Operator == '*')
+        return Map{M.Times * Right, M.Plus * Right};
+    return Map{M.Times, Operator == '+' ? M.Plus + Right : M.Plus - Right};
 }
 
-// Reading the first sieve is a gather, so where the processor has one in its vectors
-// (chosen at run time, once; a test build holds the program to one width), the pass
-// reads 8 or 16 values at a time for one operator, From up to To a whole number of
-// vectors later: each value that passes goes into Passed as its index times 4 plus
-// Tag. Scalar code ends the last stretch.
+// The first sieve, read for values From to To of a list through M: the indices of
+// those that pass go into Passed, and their count is returned. The read is a gather,
+// so where the processor has one in its vectors (chosen at run time, once; a test
+// build holds the program to one width), 8 or 16 values are read at a time, up to a
+// whole number of vectors; scalar code reads the rest, and all elsewhere.
 int VectorBits = 0;  // 0 until chosen
 
-#if EXACT_VECTORS
-template <char Operator>
-[[gnu::target("avx2")]] std::uint32_t Pass8(const std::uint32_t* Plain, std::uint32_t From, std::uint32_t To,
-                                            std::uint32_t Operand, std::uint32_t Tag, std::uint32_t* Passed,
-                                            std::uint32_t Count)
+std::uint32_t PassScalar(const std::uint32_t* Plain, std::uint32_t From, std::uint32_t To, Map M,
+                         std::uint32_t* Passed, std::uint32_t Count)
 {
-    using Lanes = std::uint32_t __attribute__((vector_size(32)));
-    const int* const Words = reinterpret_cast<const int*>(Sieve.data());
+    const std::uint64_t* const Words = Sieve.data();
     const std::uint32_t Low = SieveMask;
-    for (std::uint32_t i = From; i < To; i += 8) {
-        Lanes Value;
-        std::memcpy(&Value, Plain + i, sizeof Value);
-        if constexpr (Operator == '+')
-            Value += Operand;
-        else if constexpr (Operator == '-')
-            Value -= Operand;
-        else if constexpr (Operator == '*')
-            Value *= Operand;
-        const Lanes Word = (Lanes)_mm256_i32gather_epi32(Words, (__m256i)((Value & Low) >> 5), 4);
-        for (auto Set = static_cast<unsigned>(_mm256_movemask_ps((__m256)((Word >> (Value & 31)) << 31)));
-             Set != 0; Set &= Set - 1)
-            Passed[Count++] = 4 * (i + static_cast<std::uint32_t>(std::countr_zero(Set))) + Tag;
+    for (std::uint32_t i = From; i < To; ++i) {
+        const std::uint32_t Value = Plain[i] * M.Times + M.Plus;
+        Passed[Count] = i;
+        Count += static_cast<std::uint32_t>(Words[(Value & Low) / 64] >> (Value % 64)) & 1;
     }
     return Count;
 }
 
-template <char Operator>
+#if EXACT_VECTORS
+[[gnu::target("avx2")]] std::uint32_t Pass8(const std::uint32_t* Plain, std::uint32_t From, std::uint32_t To, Map M,
+                                            std::uint32_t* Passed)
+{
+    using Lanes = std::uint32_t __attribute__((vector_size(32)));
+    const int* const Words = reinterpret_cast<const int*>(Sieve.data());
+    const std::uint32_t Low = SieveMask;
+    std::uint32_t Count = 0;
+    for (std::uint32_t i = From; i + 8 <= To; i += 8) {
+        Lanes Value;
+        std::memcpy(&Value, Plain + i, sizeof Value);
+        Value = Value * M.Times + M.Plus;
+        const Lanes Word = (Lanes)_mm256_i32gather_epi32(Words, (__m256i)((Value & Low) >> 5), 4);
+        for (auto Set = static_cast<unsigned>(_mm256_movemask_ps((__m256)((Word >> (Value & 31)) << 31)));
+             Set != 0; Set &= Set - 1)
+            Passed[Count++] = i + static_cast<std::uint32_t>(std::countr_zero(Set));
+    }
+    return PassScalar(Plain, To - (To - From) % 8, To, M, Passed, Count);
+}
+
 [[gnu::target("avx512f")]] std::uint32_t Pass16(const std::uint32_t* Plain, std::uint32_t From, std::uint32_t To,
-                                                std::uint32_t Operand, std::uint32_t Tag,
-                                                std::uint32_t* Passed, std::uint32_t Count)
+                                                Map M, std::uint32_t* Passed)
 {
     using Lanes = std::uint32_t __attribute__((vector_size(64)));
     const int* const Words = reinterpret_cast<const int*>(Sieve.data());
     const std::uint32_t Low = SieveMask;
-    Lanes Index = {0, 4, 8, 12, 16, 20, 24, 28, 32, 36, 40, 44, 48, 52, 56, 60};
-    Index += 4 * From + Tag;
-    for (std::uint32_t i = From; i < To; i += 16, Index += 64) {
+    std::uint32_t Count = 0;
+    Lanes Index = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    Index += From;
+    for (std::uint32_t i = From; i + 16 <= To; i += 16, Index += 16) {
         Lanes Value;
         std::memcpy(&Value, Plain + i, sizeof Value);
-        if constexpr (Operator == '+')
-            Value += Operand;
-        else if constexpr (Operator == '-')
-            Value -= Operand;
-        else if constexpr (Operator == '*')
-            Value *= Operand;
+        Value = Value * M.Times + M.Plus;
         const Lanes Word = (Lanes)_mm512_mask_i32gather_epi32(_mm512_setzero_si512(), 0xFFFF,
                                                               (__m512i)((Value & Low) >> 5), Words, 4);
         const __mmask16 Set = _mm512_test_epi32_mask((__m512i)(Word >> (Value & 31)), _mm512_set1_epi32(1));
         _mm512_mask_compressstoreu_epi32(Passed + Count, Set, (__m512i)Index);
         Count += static_cast<std::uint32_t>(std::popcount(static_cast<unsigned>(Set)));
     }
-    return Count;
+    return PassScalar(Plain, To - (To - From) % 16, To, M, Passed, Count);
 }
 #endif
 
-// A pass over the list against sifted targets, for one or three operators at once
-// (0: none): Best[m] falls to the lowest number of a value that, through the m-th
-// and Operand, meets a target. The first sieve is read for a stretch of values
-// without a branch, in locals that no call in the loop can change; the few values
-// that pass are met after it.
-template <char... Operators>
-void Through(const Expr& E, const std::vector<Target>& T, std::uint64_t* Best, std::uint32_t Operand)
+// A pass over the list against sifted targets, for each of Maps: Best[m] falls to the
+// lowest number of a value that, through Maps[m], meets a target. The list is read in
+// stretches that stay in the cache, each through every map; the first sieve tells
+// which values may meet, and only those are met.
+void Through(const Expr& E, const std::vector<Target>& T, const Map* Maps, std::size_t Count, std::uint64_t* Best)
 {
     const std::uint32_t* const Plain = E.Plain.data();
-    const std::uint64_t* const Words = Sieve.data();
-    const std::uint32_t Low = SieveMask;
     const std::uint32_t Size = static_cast<std::uint32_t>(E.Keys.size());
     const std::uint32_t Stretch = 512;
-    std::uint32_t Passed[sizeof...(Operators) * Stretch];  // index times 4, plus the operator's
+    std::uint32_t Passed[Stretch];
     for (std::uint32_t From = 0; From < Size; From += Stretch) {
         const std::uint32_t To = std::min(Size, From + Stretch);
-        std::uint32_t Count = 0;
-        std::uint32_t Scalar = From;  // where scalar code takes over
+        for (std::size_t m = 0; m < Count; ++m) {
+            const Map M = Maps[m];
 #if EXACT_VECTORS
-        if (VectorBits > 128) {
-            Scalar = To - (To - From) % static_cast<std::uint32_t>(VectorBits / 32);
-            std::uint32_t Tag = 0;
-            if (VectorBits == 512)
-                ((Count = Pass16<Operators>(Plain, From, Scalar, Operand, Tag++, Passed, Count)), ...);
-            else
-                ((Count = Pass8<Operators>(Plain, From, Scalar, Operand, Tag++, Passed, Count)), ...);
-        }
+            const std::uint32_t Passing = VectorBits == 512   ? Pass16(Plain, From, To, M, Passed)
+                                          : VectorBits == 256 ? Pass8(Plain, From, To, M, Passed)
+                                                              : PassScalar(Plain, From, To, M, Passed, 0);
+#else
+            const std::uint32_t Passing = PassScalar(Plain, From, To, M, Passed, 0);
 #endif
-        for (std::uint32_t i = Scalar; i < To; ++i) {
-            std::uint32_t m = 4 * i;
-            ((Passed[Count] = m++, Count += static_cast<std::uint32_t>(
-                                                Words[(Made<Operators>(Plain[i], Operand) & Low) / 64] >>
-                                                (Made<Operators>(Plain[i], Operand) % 64)) &
-                                            1),
-             ...);
-        }
-        for (std::uint32_t k = 0; k < Count; ++k) {
-            const std::uint32_t i = Passed[k] / 4;
-            const std::uint32_t Value[] = {Made<Operators>(Plain[i], Operand)...};
-            if (!Sifted(Value[Passed[k] % 4]))
-                continue;
-            const std::uint64_t Fixed = FixedFor(T, Value[Passed[k] % 4]);
-            if (Fixed != None)
-                Best[Passed[k] % 4] = std::min(Best[Passed[k] % 4], E.Numbers[i] + Fixed);
+            for (std::uint32_t k = 0; k < Passing; ++k) {
+                const std::uint32_t Value = Plain[Passed[k]] * M.Times + M.Plus;
+                if (!Sifted(Value))
+                    continue;
+                const std::uint64_t Fixed = FixedFor(T, Value);
+                if (Fixed != None)
+                    Best[m] = std::min(Best[m], E.Numbers[Passed[k]] + Fixed);
+            }
         }
     }
 }
@@ -1048,14 +1032,8 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
         return Best;
     }
     Work += E.Keys.size() / ScanGain + 1;
-    if (Operator == '+')
-        Through<'+'>(E, T, &Best, Operand);
-    else if (Operator == '-')
-        Through<'-'>(E, T, &Best, Operand);
-    else if (Operator == '*')
-        Through<'*'>(E, T, &Best, Operand);
-    else
-        Through<0>(E, T, &Best, Operand);
+    const Map M = Operator == 0 ? Map{1, 0} : Then(Map{1, 0}, Operator, Operand);
+    Through(E, T, &M, 1, &Best);
     return Best;
 }
 
@@ -1064,7 +1042,8 @@ std::uint64_t Meet(const Expr& E, const std::vector<Target>& T, char Operator, s
 void MeetThree(const Expr& E, const std::vector<Target>& T, std::uint32_t Operand, std::uint64_t* Best)
 {
     Best[0] = Best[1] = Best[2] = None;
-    Through<'+', '-', '*'>(E, T, Best, Operand);
+    const Map Maps[] = {{1, Operand}, {1, 0u - Operand}, {Operand, 0}};
+    Through(E, T, Maps, 3, Best);
 }
 
 // The operands and operators after a listed prefix, for going through every value
@@ -1109,45 +1088,36 @@ std::uint64_t StreamSize(const Expr& E, int j)
     return Made;
 }
 
-// The values made, met with the targets in batches: for millions of targets the
-// sieve and the table outgrow the cache, so each value's word of the sieve, and the
-// places of the values that pass it, are fetched a few values ahead.
-const int BatchSize = 4096;
-Entry Batch[BatchSize];
+// The maps of the choices after the list, with the numbers they add, met with the
+// targets in batches: each batch is one pass over the list.
+const int BatchSize = 1024;
+Map Batch[BatchSize];
+std::uint64_t BatchNumber[BatchSize], BatchBest[BatchSize];
 int Batched;
+const Expr* StreamList;
 
 void MeetBatch()
 {
-    const int Ahead = 64;
-    int Passed = 0;
-    for (int n = 0; n < Batched; ++n) {
-        __builtin_prefetch(&Sieve[(Batch[std::min(n + Ahead, Batched - 1)].Key & SieveMask) / 64]);
-        if (Sifted(Batch[n].Key))
-            Batch[Passed++] = Batch[n];
-    }
-    const std::vector<Target>& T = *Streaming;
-    for (int n = 0; n < Passed; ++n) {
-        if (n + 4 < Passed)
-            for (int Size = 0; Size < Sizes; ++Size)
-                __builtin_prefetch(&Table[PlaceOf(MakeClass(Batch[n + 4].Key, SizeBits[Size]))]);
-        const std::uint64_t Fixed = FixedFor(T, Batch[n].Key);
-        if (Fixed != None)
-            StreamBest = std::min(StreamBest, Batch[n].Number + Fixed);
-    }
+    std::fill(BatchBest, BatchBest + Batched, None);
+    Through(*StreamList, *Streaming, Batch, static_cast<std::size_t>(Batched), BatchBest);
+    for (int n = 0; n < Batched; ++n)
+        if (BatchBest[n] != None)
+            StreamBest = std::min(StreamBest, BatchBest[n] + BatchNumber[n]);
     Batched = 0;
 }
 
-void Extend(int j, std::uint32_t Value, std::uint64_t Number)
+void Extend(int j, Map M, std::uint64_t Number)
 {
     const Level& L = Levels[j];
     for (const Entry& V : *L.Values)
         for (int k = 0; k < L.Count; ++k) {
-            const std::uint32_t Made = Apply(Value, L.Operator[k], V.Key);
+            const Map Made = Then(M, L.Operator[k], V.Key);
             if (j < StreamLast) {
                 Extend(j + 1, Made, Number + V.Number + L.Added[k]);
                 continue;
             }
-            Batch[Batched++] = Entry{Made, Number + V.Number + L.Added[k]};
+            Batch[Batched] = Made;
+            BatchNumber[Batched++] = Number + V.Number + L.Added[k];
             if (Batched == BatchSize)
                 MeetBatch();
         }
@@ -1210,8 +1180,8 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
             Streaming = &T;
             StreamLast = j;
             StreamBest = None;
-            for (std::size_t i = 0; i < E.Keys.size(); ++i)
-                Extend(E.Split + 1, E.Plain[i], E.Numbers[i]);
+            StreamList = &E;
+            Extend(E.Split + 1, Map{1, 0}, 0);
             MeetBatch();
             return StreamBest;
         }
