@@ -944,7 +944,9 @@ std::uint32_t PassScalar(const std::uint32_t* Plain, std::uint32_t From, std::ui
         const Lanes Word = (Lanes)_mm512_mask_i32gather_epi32(_mm512_setzero_si512(), 0xFFFF,
                                                               (__m512i)((Value & Low) >> 5), Words, 4);
         const __mmask16 Set = _mm512_test_epi32_mask((__m512i)(Word >> (Value & 31)), _mm512_set1_epi32(1));
-        _mm512_mask_compressstoreu_epi32(Passed + Count, Set, (__m512i)Index);
+        // Compressed in a register and stored whole: a compressing store to memory is
+        // microcode on some processors, many times slower. Passed has room for it.
+        _mm512_storeu_si512(Passed + Count, _mm512_maskz_compress_epi32(Set, (__m512i)Index));
         Count += static_cast<std::uint32_t>(std::popcount(static_cast<unsigned>(Set)));
     }
     return PassScalar(Plain, To - (To - From) % 16, To, M, Passed, Count);
@@ -960,7 +962,7 @@ void Through(const Expr& E, const std::vector<Target>& T, const Map* Maps, std::
     const std::uint32_t* const Plain = E.Plain.data();
     const std::uint32_t Size = static_cast<std::uint32_t>(E.Keys.size());
     const std::uint32_t Stretch = 512;
-    std::uint32_t Passed[Stretch];
+    std::uint32_t Passed[Stretch + 16];  // and a vector's room past the last
     for (std::uint32_t From = 0; From < Size; From += Stretch) {
         const std::uint32_t To = std::min(Size, From + Stretch);
         for (std::size_t m = 0; m < Count; ++m) {
