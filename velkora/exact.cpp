@@ -80,6 +80,9 @@ const std::size_t MostListBytes = std::size_t{128} << 20;
 const std::size_t BuildBytes = 32;
 const std::size_t KeptBytes = 64;
 std::size_t ListBytes;
+// The most that lists held and one being built took together, when building one:
+// the targets' memory goes if it would take them over MostListBytes.
+std::size_t ListNeed;
 // Steps of the search, about ten seconds in all turns (a test build lowers it to
 // reach the fallback quickly). A candidate of a list costs 1/BuildGain of a step.
 #ifndef EXACT_WORK_BUDGET
@@ -585,6 +588,7 @@ void Prepare(Expr& E)
             return;  // not worth building: this turn gives up
         // The targets' memory kept for the search goes to a long list instead: the
         // two together would take up to twice the lists' memory.
+        ListNeed = std::max(ListNeed, ListBytes + BuildBytes * Candidates);
         if (TargetBytes() + ListBytes + BuildBytes * Candidates > MostListBytes)
             FreeTargets();
         std::vector<Entry> Longer = Combine(List, E.Ops[j], *Operand);
@@ -1511,6 +1515,15 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
     // does not tell when it will answer.
     const double NotRun = 1e299, Nowhere = 1e300;
     std::array<int, 4> Order = {2, 3, 1, 0};
+    // The lists of the last turn, while held: a turn with the same cap on candidates
+    // takes them as they are, with what building them charged, for they depend on
+    // nothing else once built (as they would be again, since budgets only grow).
+    struct Lists {
+        bool Valid = false;
+        std::size_t Candidates = 0;
+        std::uint64_t Work = 0;
+        std::size_t Longer = 0, Bytes = 0, Need = 0;
+    } Held;
     double Need[3] = {NotRun, NotRun, NotRun};
     // The share of its search each round reached in its last turn, and in the one before.
     double Share[3] = {}, Before[3] = {};
@@ -1526,17 +1539,27 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
             Counting = Round == 3;
             ShortLists = Round >= 2;
             ListCandidates = MostCandidates >> (3 * std::min(Round, 2));
-            LongerList = ~std::size_t{0};
-            ListBytes = 0;
-            Work = 0;
             Owed = 0;
             WorkBudget = LastChance ? 2 * MostWork : std::min(Budget, MostWork);
-            Exprs.clear();
-            int Position = 0;
-            ParseExpr(Position);
-            // A group's expression comes after its parent's, and is prepared before it.
-            for (std::size_t e = Exprs.size(); e-- > 0 && Work <= WorkBudget;)
-                Prepare(Exprs[e]);
+            if (Held.Valid && Held.Candidates == ListCandidates && Held.Work <= WorkBudget) {
+                Work = Held.Work;
+                LongerList = Held.Longer;
+                ListBytes = Held.Bytes;
+                if (TargetBytes() + Held.Need > MostListBytes)
+                    FreeTargets();
+            } else {
+                std::vector<Expr>().swap(Exprs);
+                LongerList = ~std::size_t{0};
+                ListBytes = 0;
+                ListNeed = 0;
+                Work = 0;
+                int Position = 0;
+                ParseExpr(Position);
+                // A group's expression comes after its parent's, and is prepared before it.
+                for (std::size_t e = Exprs.size(); e-- > 0 && Work <= WorkBudget;)
+                    Prepare(Exprs[e]);
+                Held = Lists{Work <= WorkBudget, ListCandidates, Work, LongerList, ListBytes, ListNeed};
+            }
             GaveUp = Work > WorkBudget;
             for (int Longer = std::min(Round, 2) - 1; Longer >= 0 && !GaveUp; --Longer)
                 Same[Longer] = Same[Longer] || (MostCandidates >> (3 * Longer)) < LongerList;
@@ -1565,10 +1588,8 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
                          ListCandidates, Reached, static_cast<unsigned long long>(Work),
                          static_cast<unsigned long long>(WorkBudget), GaveUp ? ", gave up" : "");
 #endif
-            // The lists' memory goes back before the next turn. The targets and their
-            // table keep theirs up to MostKeptBytes: taken afresh, their pages cost
-            // a third of the time of many equations.
-            std::vector<Expr>().swap(Exprs);
+            // The targets and their table keep their memory up to MostKeptBytes: taken
+            // afresh, their pages cost a third of the time of many equations.
             if (TargetBytes() > MostKeptBytes)
                 FreeTargets();
         }
@@ -1590,6 +1611,7 @@ ExactOutcome ExactSearch(const char* Expression, const int* Slot, int Slots, std
         if (Same[0] && Same[1] && !CountingPays)
             Budget = MostWork / 4;
     }
+    std::vector<Expr>().swap(Exprs);
     std::vector<std::uint64_t>().swap(Failed);
     FreeTargets();
     if (GaveUp)
