@@ -721,6 +721,38 @@ inline std::uint32_t AbovePlace(std::uint32_t Value)
     return ((Value & AboveMask) * 0x9E3779B1u) >> (32 - SieveBits);
 }
 
+// A class of few bits marks many bits of the sieve, and one of many bits agrees with
+// many values in the bits that the sieve sees: with both kinds among the targets, or
+// a few classes of few bits, most values pass the sieve, and each would then cost a
+// search of the table for every size of class (a long run of one even digit makes
+// some 25 sizes). So the classes go by tiers (Tiered): those of at most NarrowMost
+// bits keep their lowest fixed numbers by the low bits that they fix (NarrowFixed,
+// 2^NarrowBits places), those of at most SieveBits bits have a sieve of their own
+// (MiddleSieve), and the wider ones one of a hash of the bits that all of them fix
+// (HighSieve, HighMask), as Above does. A value searches the table only for the
+// sizes of a tier whose sieve it passes, and there only for a size whose class of
+// the value has its bit in ClassSieve, a hash of every class (16 bits a target or more).
+const int NarrowMost = 16;
+bool Tiered, Middle, High, Filtered;
+int NarrowBits;  // -1: no narrow class
+int TierBits[2][34], TierSizes[2];  // the sizes of class of the middle and high tiers
+std::vector<std::uint64_t> NarrowFixed, MiddleSieve, HighSieve, ClassSieve;
+// When the classes of the two lower tiers are few against the list (lookups in it
+// would cost no more than a pass), Through looks each up through each map instead,
+// and they are left out of the sieves: most values then meet nothing.
+std::vector<Target> LowTargets;
+std::uint32_t HighMask;
+
+inline std::uint32_t HighPlace(std::uint32_t Value)
+{
+    return ((Value & HighMask) * 0x9E3779B1u) >> (32 - SieveBits);
+}
+
+inline bool Marked(const std::vector<std::uint64_t>& Bits, std::uint32_t At)
+{
+    return ((Bits[At / 64] >> (At % 64)) & 1) != 0;
+}
+
 // The tidy targets by class, open addressing: the class's rest and the target's
 // index, or Vacant; the sizes of class among them, and how many are single values.
 struct Place {
@@ -749,10 +781,10 @@ void FreeTargets()
     std::vector<std::uint64_t>().swap(CountedTops);
 }
 
-std::size_t PlaceOf(Class C)
+std::size_t PlaceOf(Class C, int Bits = TableBits)
 {
     const std::uint64_t Key = (static_cast<std::uint64_t>(C.Bits) << 32) | C.Rest;
-    return static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> (64 - TableBits));
+    return static_cast<std::size_t>((Key * 0x9E3779B97F4A7C15ull) >> (64 - Bits));
 }
 
 // The place of class C in the table, or the vacant place where it would go.
@@ -802,22 +834,96 @@ void Tidy(std::vector<Target>& T, const Residues& Reached)
 
 // The targets' residues modulo 2^SieveBits, for the tidy targets: a value that meets
 // none costs a bit. The sieve grows with the targets, so that few of its bits are set.
-void Sift(const std::vector<Target>& T)
+// ListSize: the list that the targets will meet.
+void Sift(const std::vector<Target>& T, std::size_t ListSize)
 {
     SieveBits = std::clamp(static_cast<int>(std::bit_width(T.size())) + 6, 12, MostSieveBits);
     SieveMask = (1u << SieveBits) - 1;
     Sieve.assign(std::size_t{1} << (SieveBits - 6), 0);
-    const int Fewest = *std::min_element(SizeBits, SizeBits + Sizes);
-    AboveMask = Fewest > SieveBits ? Mask(Fewest) : 0;
+    NarrowBits = -1;
+    int HighFewest = 32;
+    TierSizes[0] = TierSizes[1] = 0;
+    // A class wider than the sieve is of the high tier, however narrow; the narrow
+    // ones' places take no more memory than the sieve.
+    const int NarrowTop = std::min(NarrowMost, SieveBits - 6);
+    for (int Size = 0; Size < Sizes; ++Size) {
+        const int Bits = SizeBits[Size];
+        if (Bits <= NarrowTop)
+            NarrowBits = std::max(NarrowBits, Bits);
+        else
+            TierBits[Bits > SieveBits][TierSizes[Bits > SieveBits]++] = Bits;
+        if (Bits > SieveBits)
+            HighFewest = std::min(HighFewest, Bits);
+    }
+    Middle = TierSizes[0] > 0;
+    High = TierSizes[1] > 0;
+    Tiered = NarrowBits >= 0 || (Middle && High);
+    LowTargets.clear();
+    if (Tiered) {
+        std::size_t Low = 0;
+        for (const Target& t : T)
+            Low += t.C.Bits <= SieveBits;
+        if (Low * RangeCost * ScanGain <= ListSize) {
+            for (const Target& t : T)
+                if (t.C.Bits <= SieveBits)
+                    LowTargets.push_back(t);
+            NarrowBits = -1;
+            Middle = false;
+        }
+    }
+    const bool LookedUp = !LowTargets.empty();
+    const auto Sifting = [&](const Target& t) { return !LookedUp || t.C.Bits > SieveBits; };
+    int Fewest = 33;
+    for (int Size = 0; Size < Sizes; ++Size)
+        if (!LookedUp || SizeBits[Size] > SieveBits)
+            Fewest = std::min(Fewest, SizeBits[Size]);
+    AboveMask = Fewest <= 32 && Fewest > SieveBits ? Mask(Fewest) : 0;
     if (AboveMask != 0) {
         Above.assign(Sieve.size(), 0);
         for (const Target& t : T) {
+            if (!Sifting(t))
+                continue;
             const std::uint32_t At = AbovePlace(t.C.Rest);
             Above[At / 64] |= std::uint64_t{1} << (At % 64);
         }
     }
+    if (Tiered) {
+        NarrowFixed.assign(NarrowBits >= 0 ? std::size_t{1} << NarrowBits : 0, None);
+        MiddleSieve.assign(Middle ? Sieve.size() : 0, 0);
+        HighSieve.assign(High ? Sieve.size() : 0, 0);
+        HighMask = Mask(HighFewest);
+        // Worth its time only where a tier has sizes to tell apart.
+        Filtered = TierSizes[0] > 1 || TierSizes[1] > 1;
+        ClassSieve.assign(Filtered ? std::size_t{1} << std::max(0, TableBits - 3) : 0, 0);
+        std::size_t MiddleMarks = 0;
+        for (const Target& t : T) {
+            if (!Sifting(t))
+                continue;
+            if (Filtered) {
+                const std::size_t Place = PlaceOf(t.C, TableBits + 3);
+                ClassSieve[Place / 64] |= std::uint64_t{1} << (Place % 64);
+            }
+            if (t.C.Bits <= NarrowTop) {
+                for (std::size_t r = t.C.Rest; r < NarrowFixed.size(); r += std::size_t{1} << t.C.Bits)
+                    NarrowFixed[r] = std::min(NarrowFixed[r], t.Fixed);
+            } else if (t.C.Bits > SieveBits) {
+                const std::uint32_t At = HighPlace(t.C.Rest);
+                HighSieve[At / 64] |= std::uint64_t{1} << (At % 64);
+            } else if (MiddleMarks <= (std::size_t{1} << (SieveBits + 2))) {
+                const std::uint32_t Step = 1u << t.C.Bits;
+                MiddleMarks += (SieveMask + std::size_t{1}) / Step;
+                if (MiddleMarks > (std::size_t{1} << (SieveBits + 2)))
+                    std::fill(MiddleSieve.begin(), MiddleSieve.end(), ~std::uint64_t{0});
+                else
+                    for (std::uint32_t r = t.C.Rest; r <= SieveMask; r += Step)
+                        MiddleSieve[r / 64] |= std::uint64_t{1} << (r % 64);
+            }
+        }
+    }
     std::size_t Marks = 0;
     for (const Target& t : T) {
+        if (!Sifting(t))
+            continue;
         const std::uint32_t Step = 1u << std::min(t.C.Bits, SieveBits);
         Marks += (SieveMask + std::size_t{1}) / Step;
         if (Marks > (std::size_t{1} << (SieveBits + 2))) {
@@ -844,11 +950,25 @@ inline bool Sifted(std::uint32_t Value)
 std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
 {
     std::uint64_t Lowest = None;
-    for (int Size = 0; Size < Sizes; ++Size) {
-        const std::size_t At = Find(T, Class{Value & Mask(SizeBits[Size]), SizeBits[Size]});
+    const auto Meet = [&](int Bits, bool Filtered) {
+        const Class C{Value & Mask(Bits), Bits};
+        if (Filtered && !Marked(ClassSieve, static_cast<std::uint32_t>(PlaceOf(C, TableBits + 3))))
+            return;
+        const std::size_t At = Find(T, C);
         if (Table[At].Index != Vacant)
             Lowest = std::min(Lowest, T[Table[At].Index].Fixed);
+    };
+    if (!Tiered) {
+        for (int Size = 0; Size < Sizes; ++Size)
+            Meet(SizeBits[Size], false);
+        return Lowest;
     }
+    if (NarrowBits >= 0)
+        Lowest = NarrowFixed[Value & Mask(NarrowBits)];
+    const bool In[2] = {Middle && Marked(MiddleSieve, Value & SieveMask), High && Marked(HighSieve, HighPlace(Value))};
+    for (int Tier = 0; Tier < 2; ++Tier)
+        for (int Size = 0; Size < TierSizes[Tier] && In[Tier]; ++Size)
+            Meet(TierBits[Tier][Size], Filtered);
     return Lowest;
 }
 
@@ -974,6 +1094,14 @@ void Through(const Expr& E, const std::vector<Target>& T, const Map* Maps, std::
     const std::uint32_t Size = static_cast<std::uint32_t>(E.Keys.size());
     const std::uint32_t Stretch = 512;
     std::uint32_t Passed[Stretch + 16];  // and a vector's room past the last
+    for (std::size_t m = 0; m < Count; ++m)
+        for (const Target& t : LowTargets) {
+            // x * Times + Plus in C: x * Times in C - Plus.
+            const Class C = Divide(MakeClass(t.C.Rest - Maps[m].Plus, t.C.Bits), Maps[m].Times);
+            const std::uint64_t Lowest = C.Bits < 0 ? None : Lookup(E, C);
+            if (Lowest != None)
+                Best[m] = std::min(Best[m], Lowest + t.Fixed);
+        }
     for (std::uint32_t From = 0; From < Size; From += Stretch) {
         const std::uint32_t To = std::min(Size, From + Stretch);
         for (std::size_t m = 0; m < Count; ++m) {
@@ -1171,7 +1299,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
     if (j == E.Split) {
         const bool Scan = E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan)
-            Sift(T);
+            Sift(T, E.Keys.size());
         return Meet(E, T, 0, 0, Scan);
     }
     const Term& Operand = E.Terms[static_cast<std::size_t>(j)];
@@ -1188,7 +1316,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
                 GaveUp = true;
                 return None;
             }
-            Sift(T);
+            Sift(T, E.Keys.size());
             Streamed = true;
             Streaming = &T;
             StreamLast = j;
@@ -1239,7 +1367,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
         const std::size_t Choices = Values->size() * static_cast<std::size_t>(Count);
         const bool Scan = !Cross && Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan)
-            Sift(T);
+            Sift(T, E.Keys.size());
         std::uint64_t Three[3] = {None, None, None};  // set at each value's first operator
         const std::size_t Widest = Meeting ? 1 : std::max<std::size_t>(1, MostTargets / T.size());
         std::size_t Size = Ordered ? 1 : Widest;
@@ -1396,7 +1524,7 @@ std::uint64_t Solve(int e, int j, int Depth, bool Ordered, bool Cheap)
         }
         const bool Scan = Meeting && E.Keys.size() < ScanGain * LookupCost(T);
         if (Scan && !ByPrefix)
-            Sift(T);
+            Sift(T, E.Keys.size());
         // The slots of the group's last operand are its most significant, so when
         // that operand's value repeats, the group's values repeat with it, each with
         // a higher number than the first time: they are all passed over at once.
