@@ -742,6 +742,12 @@ std::vector<std::uint64_t> NarrowFixed, MiddleSieve, HighSieve, ClassSieve;
 // and they are left out of the sieves: most values then meet nothing.
 std::vector<Target> LowTargets;
 std::uint32_t HighMask;
+int HighFewest;
+int NarrowTop;  // the widest narrow class there may be
+// Whether the tiers are built for the targets sifted last, and how many values met
+// them before.
+bool TiersBuilt;
+std::size_t Untiered;
 
 inline std::uint32_t HighPlace(std::uint32_t Value)
 {
@@ -832,6 +838,49 @@ void Tidy(std::vector<Target>& T, const Residues& Reached)
     T.resize(Kept);
 }
 
+// Builds the tiers for the targets just sifted: only once their values have called
+// for it, since most passes meet few values and would not repay it.
+void BuildTiers(const std::vector<Target>& T)
+{
+    TiersBuilt = true;
+    const bool LookedUp = !LowTargets.empty();
+    const auto Sifting = [&](const Target& t) { return !LookedUp || t.C.Bits > SieveBits; };
+    NarrowFixed.assign(NarrowBits >= 0 ? std::size_t{1} << NarrowBits : 0, None);
+    MiddleSieve.assign(Middle ? Sieve.size() : 0, 0);
+    // With the lower tiers looked up, Above is the high tier's sieve already.
+    HighSieve.assign(High && !LookedUp ? Sieve.size() : 0, 0);
+    HighMask = Mask(HighFewest);
+    // Worth its time only where a tier has sizes to tell apart.
+    Filtered = TierSizes[0] > 1 || TierSizes[1] > 1;
+    ClassSieve.assign(Filtered ? std::size_t{1} << std::max(0, TableBits - 3) : 0, 0);
+    std::size_t MiddleMarks = 0;
+    for (const Target& t : T) {
+        if (!Sifting(t))
+            continue;
+        if (Filtered) {
+            const std::size_t Place = PlaceOf(t.C, TableBits + 3);
+            ClassSieve[Place / 64] |= std::uint64_t{1} << (Place % 64);
+        }
+        if (t.C.Bits <= NarrowTop) {
+            for (std::size_t r = t.C.Rest; r < NarrowFixed.size(); r += std::size_t{1} << t.C.Bits)
+                NarrowFixed[r] = std::min(NarrowFixed[r], t.Fixed);
+        } else if (t.C.Bits > SieveBits) {
+            if (LookedUp)
+                continue;
+            const std::uint32_t At = HighPlace(t.C.Rest);
+            HighSieve[At / 64] |= std::uint64_t{1} << (At % 64);
+        } else if (MiddleMarks <= (std::size_t{1} << (SieveBits + 2))) {
+            const std::uint32_t Step = 1u << t.C.Bits;
+            MiddleMarks += (SieveMask + std::size_t{1}) / Step;
+            if (MiddleMarks > (std::size_t{1} << (SieveBits + 2)))
+                std::fill(MiddleSieve.begin(), MiddleSieve.end(), ~std::uint64_t{0});
+            else
+                for (std::uint32_t r = t.C.Rest; r <= SieveMask; r += Step)
+                    MiddleSieve[r / 64] |= std::uint64_t{1} << (r % 64);
+        }
+    }
+}
+
 // The targets' residues modulo 2^SieveBits, for the tidy targets: a value that meets
 // none costs a bit. The sieve grows with the targets, so that few of its bits are set.
 // ListSize: the list that the targets will meet.
@@ -841,11 +890,11 @@ void Sift(const std::vector<Target>& T, std::size_t ListSize)
     SieveMask = (1u << SieveBits) - 1;
     Sieve.assign(std::size_t{1} << (SieveBits - 6), 0);
     NarrowBits = -1;
-    int HighFewest = 32;
+    HighFewest = 32;
     TierSizes[0] = TierSizes[1] = 0;
     // A class wider than the sieve is of the high tier, however narrow; the narrow
     // ones' places take no more memory than the sieve.
-    const int NarrowTop = std::min(NarrowMost, SieveBits - 6);
+    NarrowTop = std::min(NarrowMost, SieveBits - 6);
     for (int Size = 0; Size < Sizes; ++Size) {
         const int Bits = SizeBits[Size];
         if (Bits <= NarrowTop)
@@ -863,7 +912,7 @@ void Sift(const std::vector<Target>& T, std::size_t ListSize)
         std::size_t Low = 0;
         for (const Target& t : T)
             Low += t.C.Bits <= SieveBits;
-        if (Low * RangeCost * ScanGain <= ListSize) {
+        if (Low * RangeCost * ScanGain <= ListSize && T.size() - Low <= ListSize) {
             for (const Target& t : T)
                 if (t.C.Bits <= SieveBits)
                     LowTargets.push_back(t);
@@ -887,39 +936,8 @@ void Sift(const std::vector<Target>& T, std::size_t ListSize)
             Above[At / 64] |= std::uint64_t{1} << (At % 64);
         }
     }
-    if (Tiered) {
-        NarrowFixed.assign(NarrowBits >= 0 ? std::size_t{1} << NarrowBits : 0, None);
-        MiddleSieve.assign(Middle ? Sieve.size() : 0, 0);
-        HighSieve.assign(High ? Sieve.size() : 0, 0);
-        HighMask = Mask(HighFewest);
-        // Worth its time only where a tier has sizes to tell apart.
-        Filtered = TierSizes[0] > 1 || TierSizes[1] > 1;
-        ClassSieve.assign(Filtered ? std::size_t{1} << std::max(0, TableBits - 3) : 0, 0);
-        std::size_t MiddleMarks = 0;
-        for (const Target& t : T) {
-            if (!Sifting(t))
-                continue;
-            if (Filtered) {
-                const std::size_t Place = PlaceOf(t.C, TableBits + 3);
-                ClassSieve[Place / 64] |= std::uint64_t{1} << (Place % 64);
-            }
-            if (t.C.Bits <= NarrowTop) {
-                for (std::size_t r = t.C.Rest; r < NarrowFixed.size(); r += std::size_t{1} << t.C.Bits)
-                    NarrowFixed[r] = std::min(NarrowFixed[r], t.Fixed);
-            } else if (t.C.Bits > SieveBits) {
-                const std::uint32_t At = HighPlace(t.C.Rest);
-                HighSieve[At / 64] |= std::uint64_t{1} << (At % 64);
-            } else if (MiddleMarks <= (std::size_t{1} << (SieveBits + 2))) {
-                const std::uint32_t Step = 1u << t.C.Bits;
-                MiddleMarks += (SieveMask + std::size_t{1}) / Step;
-                if (MiddleMarks > (std::size_t{1} << (SieveBits + 2)))
-                    std::fill(MiddleSieve.begin(), MiddleSieve.end(), ~std::uint64_t{0});
-                else
-                    for (std::uint32_t r = t.C.Rest; r <= SieveMask; r += Step)
-                        MiddleSieve[r / 64] |= std::uint64_t{1} << (r % 64);
-            }
-        }
-    }
+    TiersBuilt = false;
+    Untiered = 0;
     std::size_t Marks = 0;
     for (const Target& t : T) {
         if (!Sifting(t))
@@ -958,14 +976,17 @@ std::uint64_t FixedFor(const std::vector<Target>& T, std::uint32_t Value)
         if (Table[At].Index != Vacant)
             Lowest = std::min(Lowest, T[Table[At].Index].Fixed);
     };
-    if (!Tiered) {
+    if (Tiered && !TiersBuilt && ++Untiered > T.size() / 4)
+        BuildTiers(T);
+    if (!TiersBuilt) {
         for (int Size = 0; Size < Sizes; ++Size)
             Meet(SizeBits[Size], false);
         return Lowest;
     }
     if (NarrowBits >= 0)
         Lowest = NarrowFixed[Value & Mask(NarrowBits)];
-    const bool In[2] = {Middle && Marked(MiddleSieve, Value & SieveMask), High && Marked(HighSieve, HighPlace(Value))};
+    const bool In[2] = {Middle && Marked(MiddleSieve, Value & SieveMask),
+                        High && (HighSieve.empty() || Marked(HighSieve, HighPlace(Value)))};
     for (int Tier = 0; Tier < 2; ++Tier)
         for (int Size = 0; Size < TierSizes[Tier] && In[Tier]; ++Size)
             Meet(TierBits[Tier][Size], Filtered);
