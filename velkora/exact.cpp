@@ -759,6 +759,11 @@ inline bool Marked(const std::vector<std::uint64_t>& Bits, std::uint32_t At)
     return ((Bits[At / 64] >> (At % 64)) & 1) != 0;
 }
 
+inline void Mark(std::vector<std::uint64_t>& Bits, std::size_t At)
+{
+    Bits[At / 64] |= std::uint64_t{1} << (At % 64);
+}
+
 // The tidy targets by class, open addressing: the class's rest and the target's
 // index, or Vacant; the sizes of class among them, and how many are single values.
 struct Place {
@@ -838,13 +843,18 @@ void Tidy(std::vector<Target>& T, const Residues& Reached)
     T.resize(Kept);
 }
 
+// Whether a target goes into the sieves: all do, but the lower tiers' when looked up.
+bool Sifting(const Target& t)
+{
+    return LowTargets.empty() || t.C.Bits > SieveBits;
+}
+
 // Builds the tiers for the targets just sifted: only once their values have called
 // for it, since most passes meet few values and would not repay it.
 void BuildTiers(const std::vector<Target>& T)
 {
     TiersBuilt = true;
     const bool LookedUp = !LowTargets.empty();
-    const auto Sifting = [&](const Target& t) { return !LookedUp || t.C.Bits > SieveBits; };
     NarrowFixed.assign(NarrowBits >= 0 ? std::size_t{1} << NarrowBits : 0, None);
     MiddleSieve.assign(Middle ? Sieve.size() : 0, 0);
     // With the lower tiers looked up, Above is the high tier's sieve already.
@@ -859,7 +869,7 @@ void BuildTiers(const std::vector<Target>& T)
             continue;
         if (Filtered) {
             const std::size_t Place = PlaceOf(t.C, TableBits + 3);
-            ClassSieve[Place / 64] |= std::uint64_t{1} << (Place % 64);
+            Mark(ClassSieve, Place);
         }
         if (t.C.Bits <= NarrowTop) {
             for (std::size_t r = t.C.Rest; r < NarrowFixed.size(); r += std::size_t{1} << t.C.Bits)
@@ -868,7 +878,7 @@ void BuildTiers(const std::vector<Target>& T)
             if (LookedUp)
                 continue;
             const std::uint32_t At = HighPlace(t.C.Rest);
-            HighSieve[At / 64] |= std::uint64_t{1} << (At % 64);
+            Mark(HighSieve, At);
         } else if (MiddleMarks <= (std::size_t{1} << (SieveBits + 2))) {
             const std::uint32_t Step = 1u << t.C.Bits;
             MiddleMarks += (SieveMask + std::size_t{1}) / Step;
@@ -876,7 +886,7 @@ void BuildTiers(const std::vector<Target>& T)
                 std::fill(MiddleSieve.begin(), MiddleSieve.end(), ~std::uint64_t{0});
             else
                 for (std::uint32_t r = t.C.Rest; r <= SieveMask; r += Step)
-                    MiddleSieve[r / 64] |= std::uint64_t{1} << (r % 64);
+                    Mark(MiddleSieve, r);
         }
     }
 }
@@ -921,7 +931,6 @@ void Sift(const std::vector<Target>& T, std::size_t ListSize)
         }
     }
     const bool LookedUp = !LowTargets.empty();
-    const auto Sifting = [&](const Target& t) { return !LookedUp || t.C.Bits > SieveBits; };
     int Fewest = 33;
     for (int Size = 0; Size < Sizes; ++Size)
         if (!LookedUp || SizeBits[Size] > SieveBits)
@@ -933,7 +942,7 @@ void Sift(const std::vector<Target>& T, std::size_t ListSize)
             if (!Sifting(t))
                 continue;
             const std::uint32_t At = AbovePlace(t.C.Rest);
-            Above[At / 64] |= std::uint64_t{1} << (At % 64);
+            Mark(Above, At);
         }
     }
     TiersBuilt = false;
@@ -949,7 +958,7 @@ void Sift(const std::vector<Target>& T, std::size_t ListSize)
             return;
         }
         for (std::uint32_t r = t.C.Rest & SieveMask; r <= SieveMask; r += Step)
-            Sieve[r / 64] |= std::uint64_t{1} << (r % 64);
+            Mark(Sieve, r);
     }
 }
 
